@@ -1,0 +1,175 @@
+// The run driver: the fixed order of one analysis.
+#include "run_state.hpp"
+
+#include "../io/input_echo.hpp"
+#include "../io/input_file.hpp"
+#include "../io/output_file.hpp"
+#include "../io/report_header.hpp"
+
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+
+namespace quvex {
+namespace {
+
+// Stops the run with status 1 and a one-line reason.
+void stop(RunState& run, std::string reason) {
+    run.status = 1;
+    if (run.failure.empty()) run.failure = std::move(reason);
+}
+
+void writeConsole(RunState& run, const io::TextOut& text) {
+    run.console << text.text() << std::flush;
+}
+
+bool readInputs(RunState& run) {
+    const RunFiles& files = run.request.files;
+    try {
+        const std::string data = io::readWholeFile(files.data, "data file");
+        io::readDataFile(data, files.data, run.input);
+        run.labels = unitLabels(run.input.unitSystemValue);
+        if (!files.cpt.empty()) {
+            const std::string cpt = io::readWholeFile(files.cpt, "CPT file");
+            io::readCptFile(cpt, files.cpt, run.input);
+        }
+        return true;
+    } catch (const io::InputError& e) {
+        io::writeInputFailure(run.report, e.file(), e.line(), e.what());
+        io::TextOut console;
+        io::writeInputFailure(console, e.file(), e.line(), e.what());
+        writeConsole(run, console);
+        std::string where = e.file();
+        if (e.line() > 0) where += ", line " + std::to_string(e.line());
+        stop(run, where + ": " + e.what());
+        return false;
+    }
+}
+
+// The soil must reach the embedded length plus two diameters.
+bool checkRequiredDepth(RunState& run) {
+    const io::InputData& d = run.input;
+    const double diameterInLengthUnits =
+        d.english() ? 2.0 * d.outerDiameter / 12.0 : 2.0 * d.outerDiameter / 1000.0;
+    const double required = d.totalLength - d.stickupLength + diameterInLengthUnits;
+    if (d.points.back().depth < required) {
+        io::TextOut console;
+        io::writeNoSoilInformation(console, required, run.labels.len);
+        writeConsole(run, console);
+    }
+    if (d.profileBottom < required) {
+        io::writeProfileTooShort(run.report, d.profileBottom, required, run.labels.len);
+        stop(run, "the soil profile ends above the pile embedded length plus two diameters");
+        return false;
+    }
+    return true;
+}
+
+// Neighbouring soil points closer than an increment are moved onto the grid of
+// increments: under half an increment they merge, else they move one increment apart.
+void snapSoilPoints(std::vector<io::SoilPoint>& points, double increment) {
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        const double d = points[i + 1].depth - points[i].depth;
+        if (d < increment / 2.0)
+            points[i + 1].depth = points[i].depth;
+        else if (d < increment)
+            points[i + 1].depth = points[i].depth + increment;
+    }
+}
+
+bool cutSegments(RunState& run) {
+    io::writeResultsHeading(run.report);
+    const io::InputData& d = run.input;
+    const double segments = std::trunc(d.profileBottom / d.increment + 0.000001f);
+    snapSoilPoints(run.input.points, d.increment);
+    if (segments > 500.0) {
+        io::TextOut message;
+        io::writeTooManySegments(message, segments);
+        writeConsole(run, message);
+        run.report.text() += message.text();
+        stop(run, "the profile is cut into more than 500 segments; use a longer increment");
+        return false;
+    }
+    run.segmentCount = static_cast<int>(segments);
+    run.incrementCount = static_cast<int>(std::trunc(run.embeddedLength / d.increment + 0.000001f)) + 1;
+    return true;
+}
+
+// Report and plot data file must never replace the files the run reads.
+bool outputsAreDistinct(const RunFiles& f, std::string& why) {
+    namespace fs = std::filesystem;
+    auto same = [](const std::string& a, const std::string& b) {
+        if (a.empty() || b.empty()) return false;
+        std::error_code ec1, ec2;
+        return fs::weakly_canonical(a, ec1) == fs::weakly_canonical(b, ec2);
+    };
+    for (const std::string* out : {&f.report, &f.plot})
+        for (const std::string* in : {&f.data, &f.cpt})
+            if (same(*out, *in)) {
+                why = "the output file " + *out + " is also an input file";
+                return false;
+            }
+    if (same(f.report, f.plot)) {
+        why = "the report and the plot data file are the same file " + f.report;
+        return false;
+    }
+    return true;
+}
+
+void runSteps(RunState& run) {
+    io::writeBanner(run.report, run.request.version);
+    io::writeFileNames(run.report, run.request.files.data, run.request.files.report,
+                       run.request.files.plot);
+    io::writeDateTime(run.report, run.request.when);
+
+    if (!readInputs(run)) return;
+    if (!checkRequiredDepth(run)) return;
+
+    run.console << "\n\n" << std::string(9, ' ') << "COMPUTATION IS PROCEEDING........\n"
+                << std::flush;
+    // From here on the pile is described by its length below the ground.
+    run.embeddedLength = run.input.totalLength - run.input.stickupLength;
+    io::writeInputEcho(run.report, run.input, run.labels);
+
+    if (!cutSegments(run)) return;
+}
+
+} // namespace
+
+LocalTime currentLocalTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+RunResult runAnalysis(const RunRequest& request, std::ostream& console) {
+    RunState run(request, console);
+    {
+        io::TextOut banner;
+        io::writeBanner(banner, request.version);
+        writeConsole(run, banner);
+    }
+    std::string why;
+    if (!outputsAreDistinct(request.files, why)) {
+        console << "\n ERROR: " << why << "; nothing is written.\n" << std::flush;
+        return {1, why};
+    }
+
+    runSteps(run);
+
+    const std::string reportError = io::writeFileAtomically(request.files.report, run.report.text());
+    // A run that stopped leaves the plot data file empty.
+    const std::string plotError =
+        io::writeFileAtomically(request.files.plot, run.status == 0 ? run.plot.text() : "");
+    for (const auto& [error, role] : {std::pair{reportError, "report"}, {plotError, "plot data file"}}) {
+        if (error.empty()) continue;
+        console << "\n ERROR: the " << role << " could not be written: " << error << "\n"
+                << std::flush;
+        stop(run, std::string("the ") + role + " could not be written: " + error);
+    }
+    return {run.status, run.failure};
+}
+
+} // namespace quvex
