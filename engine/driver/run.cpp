@@ -1,5 +1,6 @@
 // The run driver: the fixed order of one analysis.
 #include "run_state.hpp"
+#include "segments.hpp"
 
 #include "../io/input_echo.hpp"
 #include "../io/input_file.hpp"
@@ -66,22 +67,10 @@ bool checkRequiredDepth(RunState& run) {
     return true;
 }
 
-// Neighbouring soil points closer than an increment are moved onto the grid of
-// increments: under half an increment they merge, else they move one increment apart.
-void snapSoilPoints(std::vector<io::SoilPoint>& points, double increment) {
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const double d = points[i + 1].depth - points[i].depth;
-        if (d < increment / 2.0)
-            points[i + 1].depth = points[i].depth;
-        else if (d < increment)
-            points[i + 1].depth = points[i].depth + increment;
-    }
-}
-
 bool cutSegments(RunState& run) {
     io::writeResultsHeading(run.report);
     const io::InputData& d = run.input;
-    const double segments = std::trunc(d.profileBottom / d.increment + 0.000001f);
+    const double segments = segmentCountFor(d.profileBottom, d.increment);
     snapSoilPoints(run.input.points, d.increment);
     if (segments > 500.0) {
         io::TextOut message;
@@ -92,7 +81,7 @@ bool cutSegments(RunState& run) {
         return false;
     }
     run.segmentCount = static_cast<int>(segments);
-    run.incrementCount = static_cast<int>(std::trunc(run.embeddedLength / d.increment + 0.000001f)) + 1;
+    run.incrementCount = incrementCountFor(run.embeddedLength, d.increment);
     return true;
 }
 

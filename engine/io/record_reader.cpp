@@ -1,5 +1,6 @@
 #include "record_reader.hpp"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -19,7 +20,8 @@ std::string quoted(std::string_view token) {
 } // namespace
 
 RecordReader::RecordReader(std::string_view text, std::string fileName)
-    : fileName_(std::move(fileName)) {
+    : text_(text), fileName_(std::move(fileName)) {
+    text = text_;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);

@@ -29,7 +29,8 @@ private:
 
 class RecordReader {
 public:
-    // `text` is the whole file; `fileName` is used in messages.
+    // `text` is the whole file (the reader keeps its own copy); `fileName` is
+    // used in messages.
     RecordReader(std::string_view text, std::string fileName);
 
     // Starts the next record on a fresh line. `what` names it in messages
@@ -53,6 +54,7 @@ private:
     std::string_view nextToken(std::string_view name);
     bool nextLine();
 
+    std::string text_; // the reader's own copy; lines_ look into it
     std::vector<std::string_view> lines_;
     std::string fileName_;
     std::size_t nextLineIndex_ = 0; // index of the line not yet started
