@@ -1,5 +1,6 @@
 # Two entry points: `make run` and `make test`. Both install missing packages first.
 BUILD_DIR ?= build
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 EXAMPLE ?= examples/steel-pipe-sand-clay.qx6d
 
