@@ -69,7 +69,8 @@ std::vector<BatchOutcome> runBatch(const std::vector<std::string>& dataFiles, in
     const std::size_t count =
         std::min<std::size_t>(static_cast<std::size_t>(std::max(threads, 1)), dataFiles.size());
     std::vector<std::jthread> pool;
-    for (std::size_t t = 1; t < count; ++t) pool.emplace_back(worker);
+    for (std::size_t t = 1; t < count; ++t)
+        pool.emplace_back(worker);
     worker();
     return outcomes;
 }

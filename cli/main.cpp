@@ -18,8 +18,7 @@ int main(int argc, char** argv) {
     std::string time;
     bool verbose = false;
     run->add_option("files", files, "Data files to analyse")->required();
-    run->add_option("-j,--jobs", jobs, "Number of analyses run at once")
-        ->check(CLI::Range(1, 256));
+    run->add_option("-j,--jobs", jobs, "Number of analyses run at once")->check(CLI::Range(1, 256));
     run->add_option("--time", time,
                     "Date and time printed in the reports, as YYYY-MM-DDTHH:MM:SS "
                     "(default: now)");

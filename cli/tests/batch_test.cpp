@@ -102,8 +102,8 @@ struct Command {
 
 Command quvex(const std::string& args) {
     const std::string out = freshFolder("cmd") + "/out.txt";
-    const int raw = std::system((std::string("'") + QUVEX_BIN + "' " + args + " > '" + out +
-                                 "' 2>&1").c_str());
+    const int raw =
+        std::system((std::string("'") + QUVEX_BIN + "' " + args + " > '" + out + "' 2>&1").c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out)};
 }
 
@@ -115,8 +115,8 @@ TEST(QuvexCommand, ReportsEachFileAndFailsWhenAnyRunFails) {
     EXPECT_THAT(good.output, HasSubstr("ok      " + filesFor(files[0]).report + "\n"));
 
     std::ofstream(dir + "/broken.qx6d") << "title only\n";
-    const Command mixed = quvex("run '" + files[0] + "' '" + dir + "/broken.qx6d' '" + dir +
-                                "/absent.qx6d'");
+    const Command mixed =
+        quvex("run '" + files[0] + "' '" + dir + "/broken.qx6d' '" + dir + "/absent.qx6d'");
     EXPECT_NE(mixed.status, 0);
     EXPECT_THAT(mixed.output, HasSubstr("FAILED  " + dir + "/broken.qx6o (status 1): " + dir +
                                         "/broken.qx6d, line 1: record 2 (designer)"));

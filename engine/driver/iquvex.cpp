@@ -48,4 +48,6 @@ QUVEX_EXPORT std::int32_t IQUVEX(std::int32_t code) {
     }
 }
 
-QUVEX_EXPORT std::int32_t _IQUVEX(std::int32_t code) { return IQUVEX(code); }
+QUVEX_EXPORT std::int32_t _IQUVEX(std::int32_t code) {
+    return IQUVEX(code);
+}

@@ -115,7 +115,8 @@ void runSteps(RunState& run) {
     if (!readInputs(run)) return;
     if (!checkRequiredDepth(run)) return;
 
-    run.console << "\n\n" << std::string(9, ' ') << "COMPUTATION IS PROCEEDING........\n"
+    run.console << "\n\n"
+                << std::string(9, ' ') << "COMPUTATION IS PROCEEDING........\n"
                 << std::flush;
     // From here on the pile is described by its length below the ground.
     run.embeddedLength = run.input.totalLength - run.input.stickupLength;
@@ -148,11 +149,13 @@ RunResult runAnalysis(const RunRequest& request, std::ostream& console) {
 
     runSteps(run);
 
-    const std::string reportError = io::writeFileAtomically(request.files.report, run.report.text());
+    const std::string reportError =
+        io::writeFileAtomically(request.files.report, run.report.text());
     // A run that stopped leaves the plot data file empty.
     const std::string plotError =
         io::writeFileAtomically(request.files.plot, run.status == 0 ? run.plot.text() : "");
-    for (const auto& [error, role] : {std::pair{reportError, "report"}, {plotError, "plot data file"}}) {
+    for (const auto& [error, role] :
+         {std::pair{reportError, "report"}, {plotError, "plot data file"}}) {
         if (error.empty()) continue;
         console << "\n ERROR: the " << role << " could not be written: " << error << "\n"
                 << std::flush;

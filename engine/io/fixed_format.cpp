@@ -7,7 +7,9 @@
 namespace quvex::io {
 namespace {
 
-std::string stars(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
+std::string stars(int width) {
+    return std::string(static_cast<std::size_t>(width), '*');
+}
 
 std::string rightAligned(const std::string& s, int width) {
     if (static_cast<int>(s.size()) > width) return stars(width);
@@ -54,7 +56,8 @@ std::string fieldE(double value, int width, int decimals) {
         const char* p = buf;
         digits.push_back(*p++);
         if (*p == '.') ++p;
-        while (*p != 'e') digits.push_back(*p++);
+        while (*p != 'e')
+            digits.push_back(*p++);
         ++p;
         exponent = std::atoi(p) + 1;
         digits.resize(static_cast<std::size_t>(decimals), '0');

@@ -32,24 +32,24 @@ enum MethodNumber {
 };
 
 struct SoilPoint {
-    double depth = 0.0;     // A1
-    double typeValue = 0.0; // A2 as written
-    int type = 0;           // A2 as a whole number: 1 sand, 2 clay, 3 silt
-    double ko = 0.0;        // A3 lateral earth pressure coefficient
-    double unitWeight = 0.0; // A4 effective unit weight
-    double frictionAngle = 0.0; // A5, degrees
-    double nq = 0.0;         // A6 bearing capacity factor
-    double maxFriction = 0.0; // B1
-    double maxEndBearing = 0.0; // B2
-    double su = 0.0;          // B3 undrained shear strength
-    double b4 = 0.0;          // B4 remolded shear strength (clay)
-    double b5 = 0.0;          // B5 blow count (sand, silt) or yield stress ratio (clay)
-    double plasticityIndex = 0.0; // B6, percent
-    double qc = 0.0;              // B7 cone tip resistance
-    double userFriction = 0.0;    // B8, as written (psf in English runs)
-    double userEndBearing = 0.0;  // B9, as written
-    double lrfdFriction = 0.0;    // B10
-    double lrfdEndBearing = 0.0;  // B11
+    double depth = 0.0;             // A1
+    double typeValue = 0.0;         // A2 as written
+    int type = 0;                   // A2 as a whole number: 1 sand, 2 clay, 3 silt
+    double ko = 0.0;                // A3 lateral earth pressure coefficient
+    double unitWeight = 0.0;        // A4 effective unit weight
+    double frictionAngle = 0.0;     // A5, degrees
+    double nq = 0.0;                // A6 bearing capacity factor
+    double maxFriction = 0.0;       // B1
+    double maxEndBearing = 0.0;     // B2
+    double su = 0.0;                // B3 undrained shear strength
+    double b4 = 0.0;                // B4 remolded shear strength (clay)
+    double b5 = 0.0;                // B5 blow count (sand, silt) or yield stress ratio (clay)
+    double plasticityIndex = 0.0;   // B6, percent
+    double qc = 0.0;                // B7 cone tip resistance
+    double userFriction = 0.0;      // B8, as written (psf in English runs)
+    double userEndBearing = 0.0;    // B9, as written
+    double lrfdFriction = 0.0;      // B10
+    double lrfdEndBearing = 0.0;    // B11
     bool unlimitedFriction = false; // B1 was 0 and got the no-limit value
     bool unlimitedBearing = false;  // B2 was 0 and got the no-limit value
 };
@@ -80,7 +80,7 @@ struct InputData {
     double outerDiameterAsRead = 0.0;
     double innerDiameterAsRead = 0.0;
     // Record 5 after the reading rules.
-    double tipArea = 0.0;      // ft^2 in English runs
+    double tipArea = 0.0;       // ft^2 in English runs
     double outerDiameter = 0.0; // equivalent diameter for a non-circular section
     double innerDiameter = 0.0;
     double elasticModulus = 0.0;
@@ -134,7 +134,8 @@ struct InputData {
     }
     int selectedMethodCount() const {
         int count = 0;
-        for (int m = 1; m <= kMethodCount; ++m) count += methodSelected[m] ? 1 : 0;
+        for (int m = 1; m <= kMethodCount; ++m)
+            count += methodSelected[m] ? 1 : 0;
         return count;
     }
 };

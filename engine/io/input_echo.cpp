@@ -20,24 +20,34 @@ constexpr std::string_view kMethodLines[] = {
 
 std::string_view soilTypeName(int type) {
     switch (type) {
-    case 1: return "SAND";
-    case 3: return "SILT";
-    default: return "CLAY";
+    case 1:
+        return "SAND";
+    case 3:
+        return "SILT";
+    default:
+        return "CLAY";
     }
 }
 
 std::string_view pileTypeText(const InputData& d) {
     switch (d.materialType) {
-    case 1: return "Steel pipe pile or non-tapered portion of monotube pile";
-    case 2: return "Timber pile";
+    case 1:
+        return "Steel pipe pile or non-tapered portion of monotube pile";
+    case 2:
+        return "Timber pile";
     case 3:
         return d.perimeter != 0.0 ? "Precast concrete pile (Square/Rectangular/Orthogonal)"
                                   : "Precast concrete pile (Circular/Tubular)";
-    case 4: return "Raymond step-taper pile";
-    case 5: return "Raymond Uniform taper pile";
-    case 6: return "H-Pile/Steel Pile";
-    case 7: return "Tapered portion of Monotube pile";
-    default: return "";
+    case 4:
+        return "Raymond step-taper pile";
+    case 5:
+        return "Raymond Uniform taper pile";
+    case 6:
+        return "H-Pile/Steel Pile";
+    case 7:
+        return "Tapered portion of Monotube pile";
+    default:
+        return "";
     }
 }
 
@@ -119,12 +129,8 @@ void writeStiffness(TextOut& out, const InputData& d, const UnitLabels& u) {
     out.empty(2);
     out.line(Line().x(10).t("DATA FOR AXIAL STIFFNESS : "));
     out.empty();
-    out.line(Line()
-                 .x(10)
-                 .t("- MODULUS OF ELASTICITY     =")
-                 .e(d.elasticModulus, 10, 3)
-                 .x(1)
-                 .t(u.mod));
+    out.line(
+        Line().x(10).t("- MODULUS OF ELASTICITY     =").e(d.elasticModulus, 10, 3).x(1).t(u.mod));
     if (d.areaOption == 2) {
         out.line(Line().x(10).t("- CROSS SECTION AREA ALONG DEPTH"));
         out.line(Line().x(10).t(" DEPTH,").a(u.len, 3).x(10).t(" AREA,").a(u.area, 3));
@@ -160,7 +166,8 @@ void writeSection(TextOut& out, const InputData& d, const UnitLabels& u) {
     out.line(Line().x(10).t("CIRCULAR PILE PROPERTIES : "));
     out.empty();
     valueLine(out, "- OUTSIDE DIAMETER, OD      =", d.outerDiameter, u.dia);
-    if (d.materialType == 1) valueLine(out, "- INTERNAL DIAMETER, ID     =", d.innerDiameter, u.dia);
+    if (d.materialType == 1)
+        valueLine(out, "- INTERNAL DIAMETER, ID     =", d.innerDiameter, u.dia);
     lengths();
     increment();
     if (d.materialType != 1) return;

@@ -18,8 +18,8 @@ std::string fmtValue(double v) {
 int readCode(RecordReader& r, std::string_view name, long long lo, long long hi) {
     const long long v = r.readInteger(name);
     if (v < lo || v > hi)
-        r.fail(std::string(name) + " must be " + std::to_string(lo) + " to " +
-               std::to_string(hi) + ", found " + std::to_string(v));
+        r.fail(std::string(name) + " must be " + std::to_string(lo) + " to " + std::to_string(hi) +
+               ", found " + std::to_string(v));
     return static_cast<int>(v);
 }
 
@@ -32,7 +32,9 @@ std::size_t readCount(RecordReader& r, std::string_view name) {
 }
 
 // A flag or option read as an integer that is only compared with 1.
-long long readFlag(RecordReader& r, std::string_view name) { return r.readInteger(name); }
+long long readFlag(RecordReader& r, std::string_view name) {
+    return r.readInteger(name);
+}
 
 void requirePositive(RecordReader& r, std::string_view name, double v) {
     if (!(v > 0.0)) r.fail(std::string(name) + " must be greater than 0, found " + fmtValue(v));
@@ -48,8 +50,7 @@ void readSoilPoint(RecordReader& r, InputData& d, std::size_t index) {
                fmtValue(d.points.back().depth) + " of the point before it");
     p.typeValue = r.readReal("soil type");
     if (p.typeValue != 1.0 && p.typeValue != 2.0 && p.typeValue != 3.0)
-        r.fail("soil type must be 1 (sand), 2 (clay) or 3 (silt), found " +
-               fmtValue(p.typeValue));
+        r.fail("soil type must be 1 (sand), 2 (clay) or 3 (silt), found " + fmtValue(p.typeValue));
     p.type = static_cast<int>(p.typeValue);
     p.ko = r.readReal("Ko");
     p.unitWeight = r.readReal("effective unit weight");
@@ -166,7 +167,8 @@ void readDataFile(std::string_view text, const std::string& fileName, InputData&
     d.constantArea = r.readReal("ConstantArea");
 
     d.points.reserve(pointCount);
-    for (std::size_t i = 0; i < pointCount; ++i) readSoilPoint(r, d, i);
+    for (std::size_t i = 0; i < pointCount; ++i)
+        readSoilPoint(r, d, i);
 
     r.beginRecord("record 11");
     d.extraTzCurves = readFlag(r, "ExtraTzCurves") == 1;

@@ -13,8 +13,9 @@ namespace quvex::io {
 std::string writeFileAtomically(const std::string& path, std::string_view text) {
     if (path.empty()) return "no file name was given";
     // Unique per process and thread, so parallel runs never share a temporary.
-    const std::string temp = path + ".part" + std::to_string(::getpid()) + "-" +
-                             std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id()));
+    const std::string temp =
+        path + ".part" + std::to_string(::getpid()) + "-" +
+        std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id()));
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return "cannot create " + temp + ": " + std::strerror(errno);

@@ -7,7 +7,9 @@
 namespace quvex::io {
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v';
+}
 
 std::string quoted(std::string_view token) {
     std::string q = "\"";
@@ -53,8 +55,7 @@ std::string RecordReader::readLine(std::string what, std::size_t maxChars) {
     record_ = std::move(what);
     inRecord_ = false;
     if (!nextLine())
-        throw InputError(fileName_, currentLine_,
-                         record_ + ": the file ends before this line");
+        throw InputError(fileName_, currentLine_, record_ + ": the file ends before this line");
     lastValueLine_ = currentLine_;
     return std::string(rest_.substr(0, maxChars));
 }
@@ -69,11 +70,13 @@ std::string_view RecordReader::nextToken(std::string_view name) {
             inRecord_ = true;
         }
         std::size_t i = 0;
-        while (i < rest_.size() && isSeparator(rest_[i])) ++i;
+        while (i < rest_.size() && isSeparator(rest_[i]))
+            ++i;
         // One comma may stand between two values, with blanks around it.
         if (i < rest_.size() && rest_[i] == ',') {
             ++i;
-            while (i < rest_.size() && isSeparator(rest_[i])) ++i;
+            while (i < rest_.size() && isSeparator(rest_[i]))
+                ++i;
         }
         if (i >= rest_.size()) {
             // The record runs on over the next line.
@@ -84,7 +87,8 @@ std::string_view RecordReader::nextToken(std::string_view name) {
             continue;
         }
         std::size_t end = i;
-        while (end < rest_.size() && !isSeparator(rest_[end]) && rest_[end] != ',') ++end;
+        while (end < rest_.size() && !isSeparator(rest_[end]) && rest_[end] != ',')
+            ++end;
         std::string_view token = rest_.substr(i, end - i);
         rest_ = rest_.substr(end);
         lastValueLine_ = currentLine_;

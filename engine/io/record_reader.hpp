@@ -58,7 +58,7 @@ private:
     std::vector<std::string_view> lines_;
     std::string fileName_;
     std::size_t nextLineIndex_ = 0; // index of the line not yet started
-    std::string_view rest_;          // unread part of the current record line
+    std::string_view rest_;         // unread part of the current record line
     bool inRecord_ = false;
     int currentLine_ = 0;
     int lastValueLine_ = 0;

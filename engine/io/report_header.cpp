@@ -6,9 +6,9 @@
 namespace quvex::io {
 namespace {
 
-constexpr std::string_view kMonths[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+constexpr std::string_view kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
 
 // Directory part of a path with its trailing '/'; on Linux there is no drive.
 std::string directoryOf(const std::string& path) {

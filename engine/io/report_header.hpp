@@ -24,7 +24,6 @@ void writeNoSoilInformation(TextOut& out, double required, std::string_view len)
 // More segments than the engine takes (console and report).
 void writeTooManySegments(TextOut& out, double segments);
 // A data or CPT file that could not be read or was refused.
-void writeInputFailure(TextOut& out, const std::string& file, int line,
-                       const std::string& problem);
+void writeInputFailure(TextOut& out, const std::string& file, int line, const std::string& problem);
 
 } // namespace quvex::io

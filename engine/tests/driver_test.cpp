@@ -62,11 +62,12 @@ TEST(RequiredDepth, LastSoilPointShallowerThanRequiredWarnsOnTheConsoleOnly) {
     p.layers = {test::Layer{0.0, 50.0}};
     const auto out = runProject("depth-points", p);
     EXPECT_EQ(out.result.status, 0);
-    EXPECT_THAT(out.console,
-                HasSubstr("\n\n\n          COMPUTATION DOES NOT PROCEED BECAUSE NO SOIL INFORMATION\n"
-                          "          WAS PROVIDED AT THE DEPTH      54.00 FT.\n"
-                          "          PLEASE NOTE THAT SOIL SHOULD EXTEND AT LEAST THE \n"
-                          "           PILE LENGTH PLUS TWO PILE DIAMETERS\n"));
+    EXPECT_THAT(
+        out.console,
+        HasSubstr("\n\n\n          COMPUTATION DOES NOT PROCEED BECAUSE NO SOIL INFORMATION\n"
+                  "          WAS PROVIDED AT THE DEPTH      54.00 FT.\n"
+                  "          PLEASE NOTE THAT SOIL SHOULD EXTEND AT LEAST THE \n"
+                  "           PILE LENGTH PLUS TWO PILE DIAMETERS\n"));
     EXPECT_THAT(out.report, Not(HasSubstr("NO SOIL")));
 }
 
@@ -113,7 +114,8 @@ TEST(Segments, Exactly500Proceed) {
 
 std::vector<io::SoilPoint> pointsAt(std::initializer_list<double> depths) {
     std::vector<io::SoilPoint> points;
-    for (double d : depths) points.push_back(io::SoilPoint{.depth = d});
+    for (double d : depths)
+        points.push_back(io::SoilPoint{.depth = d});
     return points;
 }
 
@@ -174,20 +176,29 @@ TEST(BadDataFile, IsRefusedWithTheLineAndAnEmptyPlotFile) {
          "record 4: PrintInterval must be a whole number, found \"1.5\""},
         {"garbage", 5, "0 0 24 23 abc 50 0", 5,
          "record 5: ElasticModulus must be a number, found \"abc\""},
-        {"zero increment", 7, "0 0 1 0 4 1 0", 7, "record 7: Increment must be greater than 0, found 0"},
-        {"negative increment", 7, "0 -1 1 0 4 1 0", 7, "record 7: Increment must be greater than 0, found -1"},
-        {"zero print interval", 4, "1 0 2 0", 4, "record 4: PrintInterval must be 1 or more, found 0"},
+        {"zero increment", 7, "0 0 1 0 4 1 0", 7,
+         "record 7: Increment must be greater than 0, found 0"},
+        {"negative increment", 7, "0 -1 1 0 4 1 0", 7,
+         "record 7: Increment must be greater than 0, found -1"},
+        {"zero print interval", 4, "1 0 2 0", 4,
+         "record 4: PrintInterval must be 1 or more, found 0"},
         {"zero diameter of a circular pile", 5, "0 0 0 0 29000000 50 0", 5,
          "record 5: OuterDiameter of a circular pile must be greater than 0, found 0"},
-        {"negative modulus", 5, "0 0 24 23 -5 50 0", 5, "record 5: ElasticModulus must be greater than 0, found -5"},
-        {"negative row count", 17, "-2 0", 17, "record 14: row count must not be negative, found -2"},
-        {"negative point count", 4, "1 1 -2 0", 4, "record 4: soil point count must not be negative, found -2"},
-        {"a single soil point", 4, "1 1 1 0", 4, "record 4: the soil profile needs at least one layer (two soil points)"},
+        {"negative modulus", 5, "0 0 24 23 -5 50 0", 5,
+         "record 5: ElasticModulus must be greater than 0, found -5"},
+        {"negative row count", 17, "-2 0", 17,
+         "record 14: row count must not be negative, found -2"},
+        {"negative point count", 4, "1 1 -2 0", 4,
+         "record 4: soil point count must not be negative, found -2"},
+        {"a single soil point", 4, "1 1 1 0", 4,
+         "record 4: the soil profile needs at least one layer (two soil points)"},
         {"decreasing depth", 12, "-5 2 0 50 0 0", 12,
          "record 10, soil point 2, record A: depth -5 is above the depth 0"},
         {"unknown method", 7, "0 1 1 0 10 1 0", 7, "record 7: Method must be 1 to 9, found 10"},
-        {"unknown soil type", 10, "0 4 0 50 0 0", 10, "record 10, soil point 1, record A: soil type must be 1 (sand), 2 (clay) or 3"},
-        {"method flag neither 0 nor 1", 8, "0 0 0 2 0 0 0 0 0", 8, "record 8: MethodSelected 4 must be 0 to 1, found 2"},
+        {"unknown soil type", 10, "0 4 0 50 0 0", 10,
+         "record 10, soil point 1, record A: soil type must be 1 (sand), 2 (clay) or 3"},
+        {"method flag neither 0 nor 1", 8, "0 0 0 2 0 0 0 0 0", 8,
+         "record 8: MethodSelected 4 must be 0 to 1, found 2"},
     };
     const std::string good = clayProject(60.0).text();
     for (const BadInput& c : cases) {
@@ -200,8 +211,8 @@ TEST(BadDataFile, IsRefusedWithTheLineAndAnEmptyPlotFile) {
         EXPECT_THAT(out.report, HasSubstr("/pile.qx6d\n")) << c.what;
         EXPECT_THAT(out.report, HasSubstr("Time and Date of Analysis")) << c.what;
         EXPECT_THAT(out.report, Not(HasSubstr("INPUT INFORMATION"))) << c.what;
-        EXPECT_THAT(out.result.failure, HasSubstr("pile.qx6d, line " +
-                                                  std::to_string(c.reportedLine)))
+        EXPECT_THAT(out.result.failure,
+                    HasSubstr("pile.qx6d, line " + std::to_string(c.reportedLine)))
             << c.what;
         EXPECT_TRUE(out.plotExists) << c.what;
         EXPECT_EQ(out.plot, "") << c.what;

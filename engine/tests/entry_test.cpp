@@ -35,7 +35,8 @@ Call callEntry(const std::string& dir, int code, const std::string& input = "",
 
 std::vector<std::string> filesIn(const std::string& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }

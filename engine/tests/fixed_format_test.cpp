@@ -17,17 +17,13 @@ struct RealCase {
 
 TEST(FixedFormat, FFieldRoundsFromTheBinaryValueAndOverflowsToAsterisks) {
     const RealCase cases[] = {
-        {36.9138, 10, 2, "     36.91"},
-        {0.0244, 10, 2, "      0.02"},
-        {2.675, 6, 2, "  2.67"}, // 2.67499999... in binary
-        {0.125, 6, 2, "  0.12"}, // exact tie: round half to even as printf does
+        {36.9138, 10, 2, "     36.91"}, {0.0244, 10, 2, "      0.02"},
+        {2.675, 6, 2, "  2.67"},   // 2.67499999... in binary
+        {0.125, 6, 2, "  0.12"},   // exact tie: round half to even as printf does
         {-0.001, 7, 2, "  -0.00"}, // a negative value rounding to zero keeps its sign
-        {1234.5, 6, 1, "1234.5"},
-        {12345.6, 6, 1, "******"},
-        {-999.99, 7, 2, "-999.99"},
-        {-1000.0, 7, 2, "*******"},
-        {std::nan(""), 5, 1, "*****"},
-        {std::numeric_limits<double>::infinity(), 8, 2, "********"},
+        {1234.5, 6, 1, "1234.5"},       {12345.6, 6, 1, "******"},
+        {-999.99, 7, 2, "-999.99"},     {-1000.0, 7, 2, "*******"},
+        {std::nan(""), 5, 1, "*****"},  {std::numeric_limits<double>::infinity(), 8, 2, "********"},
         {1e308, 10, 2, "**********"},
     };
     for (const RealCase& c : cases)
@@ -46,7 +42,7 @@ TEST(FixedFormat, EFieldWritesAZeroPointMantissa) {
         {-29e6, 10, 3, "-0.290E+08"},
         {-29e6, 9, 3, "-.290E+08"}, // one column short: the leading 0 goes
         {29e6, 8, 3, ".290E+08"},
-        {-29e6, 8, 3, "********"},  // two columns short
+        {-29e6, 8, 3, "********"},     // two columns short
         {1e-120, 10, 3, " 0.100-119"}, // three-digit exponent gives up the E
         {std::nan(""), 9, 2, "*********"},
     };

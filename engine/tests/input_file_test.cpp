@@ -15,7 +15,9 @@ InputData read(const std::string& text) {
     return d;
 }
 
-InputData read(const Project& p) { return read(p.text()); }
+InputData read(const Project& p) {
+    return read(p.text());
+}
 
 Layer layer(double top, double bottom, int type, std::initializer_list<double> a,
             std::initializer_list<double> b) {
@@ -100,7 +102,7 @@ TEST(DataFile, SoilPointRules) {
     EXPECT_DOUBLE_EQ(clay.b4, 0.6);
     EXPECT_DOUBLE_EQ(clay.b5, 2.0);
     EXPECT_DOUBLE_EQ(clay.plasticityIndex, 30.0);
-    EXPECT_DOUBLE_EQ(clay.qc, 20000.0);        // cone resistance stays as read
+    EXPECT_DOUBLE_EQ(clay.qc, 20000.0);         // cone resistance stays as read
     EXPECT_DOUBLE_EQ(clay.userFriction, 500.0); // user values stay in psf here
     EXPECT_DOUBLE_EQ(clay.lrfdEndBearing, 0.8);
 

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-
 namespace quvex::test {
 
 RunOutput runText(const std::string& folderName, const std::string& dataText,

@@ -18,7 +18,9 @@ struct RunOutput {
     bool plotExists = false;
 };
 
-inline LocalTime fixedTime() { return {2014, 3, 5, 9, 7, 3}; }
+inline LocalTime fixedTime() {
+    return {2014, 3, 5, 9, 7, 3};
+}
 
 // Writes `dataText` (and `cptText` when given) as pile.qx6d / pile.cpt and runs it.
 RunOutput runText(const std::string& folderName, const std::string& dataText,
