@@ -1,4 +1,5 @@
 // The run driver: the fixed order of one analysis.
+#include "analysis.hpp"
 #include "run_state.hpp"
 #include "segments.hpp"
 
@@ -123,6 +124,7 @@ void runSteps(RunState& run) {
     io::writeInputEcho(run.report, run.input, run.labels);
 
     if (!cutSegments(run)) return;
+    runCapacityPasses(run);
 }
 
 } // namespace
@@ -144,7 +146,10 @@ RunResult runAnalysis(const RunRequest& request, std::ostream& console) {
     std::string why;
     if (!outputsAreDistinct(request.files, why)) {
         console << "\n ERROR: " << why << "; nothing is written.\n" << std::flush;
-        return {1, why};
+        RunResult refused;
+        refused.status = 1;
+        refused.failure = why;
+        return refused;
     }
 
     runSteps(run);
@@ -161,7 +166,11 @@ RunResult runAnalysis(const RunRequest& request, std::ostream& console) {
                 << std::flush;
         stop(run, std::string("the ") + role + " could not be written: " + error);
     }
-    return {run.status, run.failure};
+    RunResult result = std::move(run.result);
+    result.status = run.status;
+    result.failure = run.failure;
+    if (result.status != 0) result.methods.clear();
+    return result;
 }
 
 } // namespace quvex

@@ -6,9 +6,12 @@
 
 #include "../io/fixed_format.hpp"
 #include "../io/input_data.hpp"
+#include "../methods/method_result.hpp"
+#include "../methods/profile.hpp"
 
 #include <quvex/engine.hpp>
 
+#include <array>
 #include <ostream>
 
 namespace quvex {
@@ -31,8 +34,14 @@ struct RunState {
     // Penetration increments k = 1..incrementCount at (k - 1) * increment.
     int incrementCount = 0;
 
+    // The profile of the pass under way, and every method's results by method
+    // code; results of pass 1 stay for pass 2.
+    methods::Profile profile;
+    std::array<methods::MethodResult, methods::kMethodCodeCount + 1> methods;
+
     int status = 0;
     std::string failure;
+    RunResult result; // the summary handed back to the caller
 };
 
 } // namespace quvex

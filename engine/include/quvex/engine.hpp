@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quvex {
 
@@ -39,11 +40,33 @@ struct RunRequest {
     LocalTime when;                      // date and time printed in the report
 };
 
+// One row of a method's capacity table: the capacity at one penetration.
+struct CapacityRow {
+    double penetration = 0.0;  // ft or m
+    double skinFriction = 0.0; // total skin friction, kips or kN
+    double tip = 0.0;          // end bearing, or self weight in tension
+    double ultimate = 0.0;     // ultimate capacity
+    bool plugged = false;      // tip controlled by the soil plug of an open pipe
+};
+
+// The capacity table of one reported method, one row per penetration
+// increment from the surface to the pile tip.
+struct MethodCapacity {
+    int method = 0;   // 1 FHWA, 2 USACE, 3 revised Lambda, 4 API RP-2A, 5 user-specified,
+                      // 6 NGI, 7 ICP/MTD, 8 Fugro, 9 UWA
+    std::string name; // short name, e.g. "API RP-2A"
+    std::vector<CapacityRow> rows;
+};
+
 struct RunResult {
     // 0 the run went through all its steps; 1 it was refused or stopped.
     int status = 0;
     // Why a run with status 1 stopped, in one line (empty when status is 0).
     std::string failure;
+    bool tension = false;    // the tip column holds the self weight
+    std::string lengthUnit;  // "ft" or "m"
+    std::string forceUnit;   // "kips" or "kN"
+    std::vector<MethodCapacity> methods; // in the order of the report
 };
 
 // Runs one analysis. `console` receives what the engine shows on the console.
