@@ -45,9 +45,9 @@ BatchOutcome runOne(const std::string& dataFile, const std::optional<LocalTime>&
     request.when = when ? *when : currentLocalTime();
     std::ostringstream console;
     try {
-        const RunResult result = runAnalysis(request, console);
-        outcome.status = result.status;
-        outcome.failure = result.failure;
+        outcome.result = runAnalysis(request, console);
+        outcome.status = outcome.result.status;
+        outcome.failure = outcome.result.failure;
     } catch (const std::exception& e) {
         outcome.status = 1;
         outcome.failure = e.what();
@@ -73,6 +73,25 @@ std::vector<BatchOutcome> runBatch(const std::vector<std::string>& dataFiles, in
         pool.emplace_back(worker);
     worker();
     return outcomes;
+}
+
+std::vector<std::string> tipSummary(const RunResult& result) {
+    std::vector<std::string> lines;
+    const char* tipName = result.tension ? "self weight" : "end bearing";
+    for (const MethodCapacity& m : result.methods) {
+        if (m.rows.empty()) continue;
+        const CapacityRow& tip = m.rows.back();
+        const std::string& f = result.forceUnit;
+        char line[320];
+        std::snprintf(line, sizeof line,
+                      "%-15s at %.2f %s: skin friction %.1f %s, %s %.1f %s%s, ultimate capacity "
+                      "%.1f %s",
+                      m.name.c_str(), tip.penetration, result.lengthUnit.c_str(), tip.skinFriction,
+                      f.c_str(), tipName, tip.tip, f.c_str(),
+                      tip.plugged ? " (soil plug)" : "", tip.ultimate, f.c_str());
+        lines.emplace_back(line);
+    }
+    return lines;
 }
 
 std::optional<LocalTime> parseLocalTime(const std::string& text) {

@@ -20,7 +20,12 @@ struct BatchOutcome {
     int status = 1;
     std::string failure;
     std::string console; // what the engine showed on the console
+    RunResult result;
 };
+
+// One line per computed method: skin friction, end bearing (or self weight)
+// and ultimate capacity at the pile tip, with units.
+std::vector<std::string> tipSummary(const RunResult& result);
 
 // Runs every data file; `threads` runs go at once. Outcomes come in the order
 // of the data files. `when` fixes the date and time printed in the reports.

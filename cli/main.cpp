@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
         if (verbose) std::cout << o.console;
         if (o.started && o.status == 0) {
             std::cout << "ok      " << o.files.report << "\n";
+            for (const std::string& line : quvex::cli::tipSummary(o.result))
+                std::cout << "        " << line << "\n";
             continue;
         }
         ++failed;
