@@ -87,8 +87,8 @@ std::vector<std::string> tipSummary(const RunResult& result) {
                       "%-15s at %.2f %s: skin friction %.1f %s, %s %.1f %s%s, ultimate capacity "
                       "%.1f %s",
                       m.name.c_str(), tip.penetration, result.lengthUnit.c_str(), tip.skinFriction,
-                      f.c_str(), tipName, tip.tip, f.c_str(),
-                      tip.plugged ? " (soil plug)" : "", tip.ultimate, f.c_str());
+                      f.c_str(), tipName, tip.tip, f.c_str(), tip.plugged ? " (soil plug)" : "",
+                      tip.ultimate, f.c_str());
         lines.emplace_back(line);
     }
     return lines;

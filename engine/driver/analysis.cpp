@@ -4,6 +4,7 @@
 #include "../methods/api.hpp"
 #include "../methods/capacity_assembly.hpp"
 #include "../methods/friction_table.hpp"
+#include "../methods/method_context.hpp"
 #include "../methods/user_specified.hpp"
 
 namespace quvex {
@@ -14,23 +15,30 @@ using methods::MethodResult;
 
 struct MethodInfo {
     int number;          // method number of the input file
-    int code;            // method code of the assembly
+    int code;            // method code of the capacity assembly
     ReportMethod report; // its table
     const char* name;
-    bool available;      // computed by this engine
+    methods::MethodRun run; // nullptr: not computed by this engine
+    methods::EndBearingRule endBearing;
 };
 
-// In the order of the report and the plot data file.
-constexpr MethodInfo kMethods[] = {
-    {io::kUserSpecified, methods::kCodeUser, ReportMethod::General, "User-specified", true},
-    {io::kFhwa, methods::kCodeFhwa, ReportMethod::Fhwa, "FHWA", false},
-    {io::kUsace, methods::kCodeUsace, ReportMethod::Usace, "USACE", false},
-    {io::kLambda, methods::kCodeLambda, ReportMethod::Lambda, "Revised Lambda", false},
-    {io::kApi, methods::kCodeApi, ReportMethod::Api, "API RP-2A", true},
-    {io::kNgi, methods::kCodeNgi, ReportMethod::Ngi, "NGI", false},
-    {io::kIcp, methods::kCodeIcp, ReportMethod::Icp, "ICP/MTD", false},
-    {io::kFugro, methods::kCodeFugro, ReportMethod::Fugro, "Fugro", false},
-    {io::kUwa, methods::kCodeUwa, ReportMethod::Uwa, "UWA", false},
+// In the order of the report and the plot data file. The user-specified method
+// has a run of its own (Passes::userSpecified).
+const MethodInfo kMethods[] = {
+    {io::kUserSpecified, methods::kCodeUser, ReportMethod::General, "User-specified", nullptr,
+     methods::clayEndBearing},
+    {io::kFhwa, methods::kCodeFhwa, ReportMethod::Fhwa, "FHWA", nullptr, methods::clayEndBearing},
+    {io::kUsace, methods::kCodeUsace, ReportMethod::Usace, "USACE", nullptr,
+     methods::clayEndBearing},
+    {io::kLambda, methods::kCodeLambda, ReportMethod::Lambda, "Revised Lambda", nullptr,
+     methods::apiUnitEndBearing},
+    {io::kApi, methods::kCodeApi, ReportMethod::Api, "API RP-2A", methods::runApi,
+     methods::apiUnitEndBearing},
+    {io::kNgi, methods::kCodeNgi, ReportMethod::Ngi, "NGI", nullptr, methods::clayEndBearing},
+    {io::kIcp, methods::kCodeIcp, ReportMethod::Icp, "ICP/MTD", nullptr, methods::clayEndBearing},
+    {io::kFugro, methods::kCodeFugro, ReportMethod::Fugro, "Fugro", nullptr,
+     methods::clayEndBearing},
+    {io::kUwa, methods::kCodeUwa, ReportMethod::Uwa, "UWA", nullptr, methods::clayEndBearing},
 };
 
 const MethodInfo& infoFor(int number) {
@@ -39,52 +47,88 @@ const MethodInfo& infoFor(int number) {
     return kMethods[0];
 }
 
+const MethodInfo& infoForCode(int code) {
+    for (const MethodInfo& m : kMethods)
+        if (m.code == code) return m;
+    return kMethods[0];
+}
+
+bool computable(const MethodInfo& m) {
+    return m.number == io::kUserSpecified || m.run;
+}
+
 // Method blocks the plot data file will hold.
 int plotBlockCount(const io::InputData& d) {
     int count = 0;
-    for (const MethodInfo& m : kMethods) count += m.available && d.methodSelected[m.number];
+    for (const MethodInfo& m : kMethods)
+        count += computable(m) && d.methodSelected[m.number];
     return count;
-}
-
-// The unit end bearing a method's assembly starts from.
-std::vector<double> endBearingFor(int code, const methods::Profile& p) {
-    switch (code) {
-    case methods::kCodeLambda:
-    case methods::kCodeApi: return methods::apiUnitEndBearing(p);
-    default: return methods::clayEndBearing(p);
-    }
 }
 
 class Passes {
 public:
     explicit Passes(RunState& run)
-        : run_(run), d_(run.input),
-          geometry_{run.embeddedLength, methods::lastDepthPoint(run.embeddedLength, d_.increment)},
+        : run_(run),
+          d_(run.input), geometry_{run.embeddedLength,
+                                   methods::lastDepthPoint(run.embeddedLength, d_.increment)},
           layout_{run.incrementCount, d_.printInterval, d_.increment, d_.tension} {}
 
     void pass(int number) {
         run_.profile = methods::buildProfile(d_, d_.points, run_.segmentCount);
         methods::computeStresses(run_.profile, d_);
-        for (int code : {methods::kCodeFhwa, methods::kCodeUsace, methods::kCodeLambda})
+        for (int code : kOnshore)
             assemble(code);
         if (number == 1) {
             io::writePlotHeader(run_.plot, plotBlockCount(d_),
                                 io::plotRowsPerBlock(run_.incrementCount, d_.printInterval),
                                 d_.unitSystemValue, d_.method);
             userSpecified();
+            // The onshore methods run whether or not they are reported: they
+            // may carry the unit load transfers.
+            for (int code : kOnshore)
+                compute(infoForCode(code));
         }
-        // The three onshore methods are combined increment by increment.
-        for (int code : {methods::kCodeFhwa, methods::kCodeUsace, methods::kCodeLambda})
+        // ... and are combined increment by increment, in both passes.
+        for (int code : kOnshore)
             methods::formUltimate(code, result(code), run_.profile, geometry_.lastDepthPoint);
-        if (number == 2) api();
+        if (number == 1) {
+            for (int code : kOnshore)
+                report(infoForCode(code));
+            return;
+        }
+        for (int code : kOffshore) {
+            const MethodInfo& m = infoForCode(code);
+            if (!m.run || (!d_.methodSelected[m.number] && d_.method != m.number)) continue;
+            compute(m);
+            methods::formUltimate(code, result(code), run_.profile, geometry_.lastDepthPoint);
+            report(m);
+        }
     }
 
 private:
+    static constexpr int kOnshore[] = {methods::kCodeFhwa, methods::kCodeUsace,
+                                       methods::kCodeLambda};
+    static constexpr int kOffshore[] = {methods::kCodeApi, methods::kCodeNgi, methods::kCodeIcp,
+                                        methods::kCodeFugro, methods::kCodeUwa};
+
     MethodResult& result(int code) { return run_.methods[static_cast<std::size_t>(code)]; }
+    io::TextOut& messages(int code) { return messages_[static_cast<std::size_t>(code)]; }
 
     void assemble(int code) {
-        methods::assembleCapacity(code, result(code), endBearingFor(code, run_.profile),
-                                  run_.profile, d_, geometry_);
+        methods::assembleCapacity(code, result(code),
+                                  infoForCode(code).endBearing(run_.profile, d_), run_.profile, d_,
+                                  geometry_);
+    }
+
+    // The method's unit values and friction table, then its capacity assembly.
+    void compute(const MethodInfo& m) {
+        if (!m.run) return;
+        messages(m.code).clear();
+        methods::MethodContext context{geometry_.lastDepthPoint, geometry_.embeddedLength,
+                                       &messages(m.code)};
+        m.run(result(m.code), run_.profile, d_, context);
+        result(m.code).computed = true;
+        assemble(m.code);
     }
 
     void userSpecified() {
@@ -94,27 +138,26 @@ private:
             methods::runUserSpecified(r, run_.profile, d_, geometry_.lastDepthPoint);
             if (d_.tension) {
                 assemble(methods::kCodeUser);
-                methods::formUltimate(methods::kCodeUser, r, run_.profile, geometry_.lastDepthPoint);
+                methods::formUltimate(methods::kCodeUser, r, run_.profile,
+                                      geometry_.lastDepthPoint);
             }
         }
         if (!d_.methodSelected[io::kUserSpecified]) return;
-        // Without any user value the block still stands, with zeros.
-        report(infoFor(io::kUserSpecified), any ? &r : nullptr, any);
+        // Without any user value the plot block still stands, with zeros.
+        write(infoFor(io::kUserSpecified), any ? &r : nullptr, any);
     }
 
-    void api() {
-        if (!d_.methodSelected[io::kApi] && d_.method != io::kApi) return;
-        MethodResult& r = result(methods::kCodeApi);
-        methods::runApi(r, run_.profile, d_, geometry_.lastDepthPoint);
-        assemble(methods::kCodeApi);
-        methods::formUltimate(methods::kCodeApi, r, run_.profile, geometry_.lastDepthPoint);
-        if (d_.methodSelected[io::kApi]) report(infoFor(io::kApi), &r, true);
+    void report(const MethodInfo& m) {
+        if (!m.run || !d_.methodSelected[m.number]) return;
+        run_.report.text() += messages(m.code).text();
+        write(m, &result(m.code), true);
     }
 
-    void report(const MethodInfo& m, const MethodResult* r, bool table) {
+    void write(const MethodInfo& m, const MethodResult* r, bool table) {
         io::CapacityColumns c;
-        if (r) c = {&r->friction.cumulative, &r->tip, &r->ultimate, &r->plug,
-                    &r->friction.limitedFriction};
+        if (r)
+            c = {&r->friction.cumulative, &r->tip, &r->ultimate, &r->plug,
+                 &r->friction.limitedFriction};
         if (table) io::writeCapacityTable(run_.report, m.report, c, layout_, run_.labels);
         io::writePlotBlock(run_.plot, c, layout_);
         if (r) summarise(m, *r);
@@ -124,7 +167,8 @@ private:
         MethodCapacity capacity{m.number, m.name, {}};
         for (int k = 0; k <= geometry_.lastDepthPoint; ++k)
             capacity.rows.push_back({k * d_.increment, r.friction.cumulative[k], r.tip[k],
-                                     r.ultimate[k], r.plug[k] == 2 && m.number != io::kUserSpecified});
+                                     r.ultimate[k],
+                                     r.plug[k] == 2 && m.number != io::kUserSpecified});
         run_.result.methods.push_back(std::move(capacity));
     }
 
@@ -132,6 +176,7 @@ private:
     const io::InputData& d_;
     methods::PileGeometry geometry_;
     io::TableLayout layout_;
+    std::array<io::TextOut, methods::kMethodCodeCount + 1> messages_;
 };
 
 } // namespace

@@ -36,7 +36,8 @@ bool pluggedAt(const CapacityColumns& c, int point) {
 
 std::vector<int> printedIncrements(int n, long long p, bool withLast) {
     std::vector<int> rows;
-    for (long long k = 1; k <= n; k += p) rows.push_back(static_cast<int>(k));
+    for (long long k = 1; k <= n; k += p)
+        rows.push_back(static_cast<int>(k));
     if (withLast && !rows.empty() && rows.back() != n) rows.push_back(n);
     return rows;
 }
@@ -72,10 +73,11 @@ void writeCapacityTable(TextOut& out, ReportMethod m, const CapacityColumns& c,
         out.line(Line().x(10).t("   PILE       TOTAL SKIN       END       ULTIMATE"));
         out.line(Line().x(10).t("PENETRATION   FRICTION       BEARING     CAPACITY"));
     }
-    out.line(Line().x(10).x(4).a(u.len, 3).x(10).a(u.force, 3).x(11).a(u.force, 3).x(10).a(
-        u.force, 3));
+    out.line(
+        Line().x(10).x(4).a(u.len, 3).x(10).a(u.force, 3).x(11).a(u.force, 3).x(10).a(u.force, 3));
     const bool marks = m != ReportMethod::General;
-    for (int k : printedIncrements(layout.incrementCount, layout.printInterval, h.lastRowInReport)) {
+    for (int k :
+         printedIncrements(layout.incrementCount, layout.printInterval, h.lastRowInReport)) {
         const int point = k - 1;
         out.line(Line()
                      .x(11)

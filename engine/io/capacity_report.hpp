@@ -20,7 +20,7 @@ struct CapacityColumns {
     const std::vector<double>* friction = nullptr; // total skin friction
     const std::vector<double>* tip = nullptr;      // end bearing or self weight
     const std::vector<double>* ultimate = nullptr;
-    const std::vector<int>* plug = nullptr;        // 2 marks a tip controlled by the soil plug
+    const std::vector<int>* plug = nullptr; // 2 marks a tip controlled by the soil plug
     const std::vector<double>* unitFriction = nullptr;
 };
 

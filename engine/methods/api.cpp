@@ -15,7 +15,9 @@ constexpr float kMaxFrictionKpa[] = {47.8f, 67.0f, 83.1f, 95.5f, 114.8f};
 constexpr float kEndBearingKsf[] = {40, 60, 100, 200, 250};
 constexpr float kEndBearingKpa[] = {1900, 2900, 4800, 9600, 12000};
 
-double tanDegrees(double degrees) { return std::tan(degrees / 57.2958f); }
+double tanDegrees(double degrees) {
+    return std::tan(degrees / 57.2958f);
+}
 
 } // namespace
 
@@ -58,7 +60,7 @@ void apiUnitSideFriction(MethodResult& r, Profile& p) {
     }
 }
 
-std::vector<double> clayEndBearing(const Profile& p) {
+std::vector<double> clayEndBearing(const Profile& p, const io::InputData&) {
     const int ns = p.count();
     std::vector<double> q(static_cast<std::size_t>(2 * ns) + 2, 0.0);
     for (int j = 1; j <= ns; ++j) {
@@ -69,8 +71,8 @@ std::vector<double> clayEndBearing(const Profile& p) {
     return q;
 }
 
-std::vector<double> apiUnitEndBearing(const Profile& p) {
-    std::vector<double> q = clayEndBearing(p);
+std::vector<double> apiUnitEndBearing(const Profile& p, const io::InputData& d) {
+    std::vector<double> q = clayEndBearing(p, d);
     const int ns = p.count();
     for (int j = 1; j <= ns; ++j) {
         const Segment& s = p.segment(j);
@@ -84,16 +86,16 @@ std::vector<double> apiUnitEndBearing(const Profile& p) {
     return q;
 }
 
-void runApi(MethodResult& r, Profile& p, const io::InputData& d, int n) {
+void runApi(MethodResult& r, Profile& p, const io::InputData& d, MethodContext& context) {
     apiUnitSideFriction(r, p);
-    accumulateFriction(r, p, d, n, [&](int k) {
+    accumulateFriction(r, p, d, context.lastDepthPoint, [&](int k) {
         const Segment& s = p.segmentBelow(k);
         // A sand layer left without a limit gets the API limiting friction.
         if (s.sand() && (s.fmax == 9999.0 || s.fmax == io::kNoLimit))
             return apiMaxUnitFriction(s.frictionAngle, p.english);
         return s.fmax;
     });
-    r.endBearing = apiUnitEndBearing(p);
+    r.endBearing = apiUnitEndBearing(p, d);
     r.computed = true;
 }
 

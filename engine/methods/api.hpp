@@ -1,6 +1,7 @@
 // API RP-2A: unit side friction and unit end bearing.
 #pragma once
 
+#include "method_context.hpp"
 #include "method_result.hpp"
 #include "profile.hpp"
 
@@ -18,11 +19,11 @@ double apiEndBearingLimit(double frictionAngle, bool english);
 // bottom stress under clay to 1e-10 in the profile.
 void apiUnitSideFriction(MethodResult& r, Profile& p);
 // Unit end bearing at the stress points: 9·Su in clay, Nq·σ'v limited in sand.
-std::vector<double> apiUnitEndBearing(const Profile& p);
+std::vector<double> apiUnitEndBearing(const Profile& p, const io::InputData& d);
 // Clay gets 9·Su at both points; sand nothing until a method says otherwise.
-std::vector<double> clayEndBearing(const Profile& p);
+std::vector<double> clayEndBearing(const Profile& p, const io::InputData& d);
 
 // The whole method: friction table over depth points 0 .. n and end bearing.
-void runApi(MethodResult& r, Profile& p, const io::InputData& d, int n);
+void runApi(MethodResult& r, Profile& p, const io::InputData& d, MethodContext& context);
 
 } // namespace quvex::methods

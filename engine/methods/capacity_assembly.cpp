@@ -11,18 +11,22 @@ namespace {
 
 constexpr double kQuarterPi = 0.7853975f;
 
-double lengthUnits(const io::InputData& d) { return d.english() ? 12.0 : 1000.0; }
-double areaUnits(const io::InputData& d) { return d.english() ? 144.0 : 1.0e6; }
+double lengthUnits(const io::InputData& d) {
+    return d.english() ? 12.0 : 1000.0;
+}
+double areaUnits(const io::InputData& d) {
+    return d.english() ? 144.0 : 1.0e6;
+}
 
 // Tip force of the annulus at each stress point.
 std::vector<double> annulusForce(int code, const std::vector<double>& q, const Profile& p,
                                  const io::InputData& d) {
     const int ns = p.count();
     const double dt = d.endSectionInnerDiameter;
-    const double ringArea = d.tipArea > 1.0E-4f
-                                ? d.tipArea
-                                : kQuarterPi * (d.outerDiameter * d.outerDiameter - dt * dt) /
-                                      areaUnits(d);
+    const double ringArea =
+        d.tipArea > 1.0E-4f
+            ? d.tipArea
+            : kQuarterPi * (d.outerDiameter * d.outerDiameter - dt * dt) / areaUnits(d);
     const bool cone = code > kCodeApi && dt > 1.0E-4f;
     const double pa = d.english() ? 2.1168f : 100.0;
     std::vector<double> b(q.size(), 0.0);
@@ -58,8 +62,7 @@ std::vector<double> plugFriction(int code, const MethodResult& r, const Profile&
             first = std::min(s.k * p.top(j) * tanDelta, s.fmax);
             second = std::min(s.k * p.bottom(j) * tanDelta, s.fmax);
         } else {
-            first = second =
-                apiAlpha(s.su, std::max(p.bottom(j), double{1.0E-10f})) * s.sr;
+            first = second = apiAlpha(s.su, std::max(p.bottom(j), double{1.0E-10f})) * s.sr;
         }
         const double unit = s.sand() ? 0.5 * (first + second) : first;
         a[2 * j] = a[2 * j - 1] + innerPerimeter * s.thickness * unit;
@@ -75,8 +78,8 @@ public:
     DepthIntegral(const Profile& p, std::vector<double> pointValues)
         : p_(p), values_(std::move(pointValues)), prefix_(static_cast<std::size_t>(p.count()) + 1) {
         for (int j = 1; j <= p.count(); ++j)
-            prefix_[j] = prefix_[j - 1] + p.segment(j).thickness *
-                                              (values_[2 * j - 1] + values_[2 * j]) / 2.0;
+            prefix_[j] = prefix_[j - 1] +
+                         p.segment(j).thickness * (values_[2 * j - 1] + values_[2 * j]) / 2.0;
     }
 
     double to(double x) const {
@@ -120,8 +123,8 @@ double selfWeight(const io::InputData& d, double waterLevel, double z) {
                                      : kQuarterPi * (od * od - id * id) / areaUnits(d);
     const double displaced = kQuarterPi * od * od / areaUnits(d);
     if (z <= zw) return pile * area * z;
-    const bool displacing = ((type == 1 && d.closedEnd) || type == 4 || type == 5 || type == 7) &&
-                            ac > 1.0E-5f;
+    const bool displacing =
+        ((type == 1 && d.closedEnd) || type == 4 || type == 5 || type == 7) && ac > 1.0E-5f;
     if (displacing) return pile * area * z - water * displaced * (z - zw);
     return pile * area * zw + (pile - water) * area * (z - zw);
 }
@@ -133,7 +136,8 @@ void assembleCapacity(int code, MethodResult& r, const std::vector<double>& q, c
     r.tip.assign(size, 0.0);
     r.plug.assign(size, 1);
     if (d.tension) {
-        for (int k = 0; k <= n; ++k) r.tip[k] = selfWeight(d, p.waterLevel, k * d.increment);
+        for (int k = 0; k <= n; ++k)
+            r.tip[k] = selfWeight(d, p.waterLevel, k * d.increment);
         r.tipUnfactored = r.tip;
         return;
     }
@@ -142,7 +146,8 @@ void assembleCapacity(int code, MethodResult& r, const std::vector<double>& q, c
     std::vector<double> plug = plugFriction(code, r, p, d);
     if (d.plugCondition == 2) std::fill(plug.begin(), plug.end(), 0.0);
     std::vector<double> open(annulus.size());
-    for (std::size_t i = 0; i < open.size(); ++i) open[i] = annulus[i] + plug[i];
+    for (std::size_t i = 0; i < open.size(); ++i)
+        open[i] = annulus[i] + plug[i];
 
     const double area = fullTipArea(d, g.embeddedLength);
     std::vector<double> full(q.size()), maximum(q.size());
@@ -172,7 +177,8 @@ void assembleCapacity(int code, MethodResult& r, const std::vector<double>& q, c
             continue;
         }
         const double below = z - enhanced;
-        const double openTip = p.atDepth(open, z) - (below > 1.0E-6f ? p.atDepth(plug, below) : 0.0);
+        const double openTip =
+            p.atDepth(open, z) - (below > 1.0E-6f ? p.atDepth(plug, below) : 0.0);
         if (openTip - fullTip > 1.0E-6f && d.plugCondition != 2) {
             r.tip[k] = fullTip;
         } else {

@@ -7,8 +7,8 @@ namespace quvex::methods {
 double cptAtDepth(const std::vector<io::CptPoint>& cpt, double depth) {
     if (depth <= cpt.front().depth) return cpt.front().qc;
     if (depth >= cpt.back().depth) return cpt.back().qc;
-    const auto above = std::upper_bound(cpt.begin(), cpt.end(), depth,
-                                        [](double z, const io::CptPoint& c) { return z < c.depth; });
+    const auto above = std::upper_bound(
+        cpt.begin(), cpt.end(), depth, [](double z, const io::CptPoint& c) { return z < c.depth; });
     const io::CptPoint& a = *(above - 1);
     const io::CptPoint& b = *above;
     // Equal depths (a step in the log) take the deeper reading.

@@ -13,12 +13,20 @@ constexpr float kPhi20[] = {30, 32, 34, 36, 37, 39, 40, 41, 42, 44, 45};
 constexpr float kN40[] = {10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90};
 constexpr float kPhi40[] = {31, 32, 34, 35, 36, 36, 37, 38, 39, 39, 40, 41, 42, 42, 43, 44, 44};
 
-double phi0(double n) { return interpolateClamped(kN0, kPhi0, n); }
-double phi20(double n) { return interpolateClamped(kN20, kPhi20, n); }
-double phi40(double n) { return interpolateClamped(kN40, kPhi40, n); }
+double phi0(double n) {
+    return interpolateClamped(kN0, kPhi0, n);
+}
+double phi20(double n) {
+    return interpolateClamped(kN20, kPhi20, n);
+}
+double phi40(double n) {
+    return interpolateClamped(kN40, kPhi40, n);
+}
 
 // Below 10 blows the angle rises from 30 degrees whatever the stress above 20 psi.
-double looseSand(double n) { return n <= 6 ? 30.0 : 30.0 + 0.5 * (n - 6.0); }
+double looseSand(double n) {
+    return n <= 6 ? 30.0 : 30.0 + 0.5 * (n - 6.0);
+}
 
 } // namespace
 

@@ -14,7 +14,8 @@ double interpolateClamped(std::span<const T> xs, std::span<const T> ys, double x
     if (x <= xs.front()) return ys.front();
     if (x >= xs.back()) return ys.back();
     std::size_t i = 1;
-    while (xs[i] < x) ++i;
+    while (xs[i] < x)
+        ++i;
     const double x0 = xs[i - 1], x1 = xs[i], y0 = ys[i - 1], y1 = ys[i];
     return y0 + (y1 - y0) * (x - x0) / (x1 - x0);
 }

@@ -43,10 +43,10 @@ struct MethodResult {
     FrictionTable friction;
 
     // Capacity table over depth points 0 .. n, filled by the assembly.
-    std::vector<double> tip;      // X(k): tip resistance, or self weight in tension
-    std::vector<int> plug;        // M(k): 1 full section, 2 controlled by the soil plug
+    std::vector<double> tip;           // X(k): tip resistance, or self weight in tension
+    std::vector<int> plug;             // M(k): 1 full section, 2 controlled by the soil plug
     std::vector<double> tipUnfactored; // X(k) before the end-bearing LRFD factor
-    std::vector<double> ultimate; // Q(k) + λq·X(k)
+    std::vector<double> ultimate;      // Q(k) + λq·X(k)
 };
 
 } // namespace quvex::methods

@@ -107,13 +107,15 @@ Profile buildProfile(const io::InputData& d, const std::vector<io::SoilPoint>& p
     const std::size_t last = points.size() - 1;
     std::size_t i = 0; // 0-based interval [points[i], points[i + 1]]
     // User values are converted to ksf in English runs, and reduced in tension.
-    const double userScale = (d.tension ? d.tensionReductionFactor : 1.0) / (p.english ? 1000.0 : 1.0);
+    const double userScale =
+        (d.tension ? d.tensionReductionFactor : 1.0) / (p.english ? 1000.0 : 1.0);
     for (int j = 1; j <= segmentCount; ++j) {
         Segment& s = p.segments[static_cast<std::size_t>(j)];
         s.top = (j - 1) * d.increment;
         s.bottom = s.top + d.increment;
         s.thickness = s.bottom - s.top;
-        while (i + 1 < last && points[i + 1].depth - s.top <= 0.000001f) ++i;
+        while (i + 1 < last && points[i + 1].depth - s.top <= 0.000001f)
+            ++i;
         const io::SoilPoint& a = points[i];
         const io::SoilPoint& b = points[i + 1];
         s.type = a.type;

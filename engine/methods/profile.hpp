@@ -16,7 +16,7 @@ struct Segment {
     double top = 0.0;
     double bottom = 0.0;
     double thickness = 0.0;
-    int type = 2; // 1 sand, 2 clay, 3 silt; anything but sand follows the clay rules
+    int type = 2;               // 1 sand, 2 clay, 3 silt; anything but sand follows the clay rules
     double k = 0.0;             // lateral earth pressure coefficient
     double unitWeight = 0.0;    // effective unit weight
     double frictionAngle = 0.0; // degrees
@@ -39,8 +39,8 @@ struct Segment {
 struct Profile {
     bool english = true;
     double increment = 0.0;
-    std::vector<Segment> segments; // [0] unused
-    std::vector<double> stress;    // σ'v at stress points 1 .. 2·ns + 1; [0] unused
+    std::vector<Segment> segments;     // [0] unused
+    std::vector<double> stress;        // σ'v at stress points 1 .. 2·ns + 1; [0] unused
     std::vector<double> limitedStress; // σ'L, limited at the critical depth
     bool hasCriticalDepth = false;
     double criticalDepth = 0.0; // options 1 and 2

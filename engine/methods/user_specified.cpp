@@ -44,14 +44,16 @@ void runUserSpecified(MethodResult& r, const Profile& p, const io::InputData& d,
         const Segment& s = p.segment(p.segmentAt(k * d.increment));
         r.tip[k] = area * s.userEndBearing;
         t.unitFriction[k] = s.userFriction;
-        t.cumulative[k] = t.cumulative[k - 1] + p.segmentBelow(k - 1).lrfdFriction * ring * s.userFriction;
+        t.cumulative[k] =
+            t.cumulative[k - 1] + p.segmentBelow(k - 1).lrfdFriction * ring * s.userFriction;
     }
     t.limitedFriction = t.unitFriction;
     t.factored = t.cumulative;
     t.settlement = t.cumulative;
     r.tipUnfactored = r.tip;
     r.ultimate.resize(size);
-    for (std::size_t k = 0; k < size; ++k) r.ultimate[k] = t.cumulative[k] + r.tip[k];
+    for (std::size_t k = 0; k < size; ++k)
+        r.ultimate[k] = t.cumulative[k] + r.tip[k];
     r.computed = true;
 }
 
