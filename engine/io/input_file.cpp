@@ -1,6 +1,7 @@
 #include "input_file.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -154,6 +155,14 @@ void readDataFile(std::string_view text, const std::string& fileName, InputData&
     requirePositive(r, "Increment", d.increment);
     d.materialType = readCode(r, "MaterialType", 1, 7);
     d.taperAngle = r.readReal("TaperAngle");
+    if (d.taperAngle > 0.0 && d.tipArea <= 1.0E-4f) {
+        // The taper must leave a tip: OD less twice the embedded length times tan ω.
+        const double od = d.outerDiameter / (d.english() ? 12.0 : 1000.0);
+        const double embedded = d.totalLength - d.stickupLength;
+        if (od - 2.0 * embedded * std::tan(d.taperAngle * 0.01745f) <= 0.0)
+            r.fail("TaperAngle " + fmtValue(d.taperAngle) +
+                   " narrows the pile to nothing above its tip");
+    }
     d.method = readCode(r, "Method", 1, kMethodCount);
     d.reserved = r.readInteger("reserved value");
     d.reducedResistance = readFlag(r, "ReducedResistance") == 1;
@@ -210,6 +219,8 @@ void readDataFile(std::string_view text, const std::string& fileName, InputData&
     r.beginRecord("record 15");
     d.criticalDepthOption = readCode(r, "CriticalDepthOption", 0, 2);
     d.criticalDepth = r.readReal("CriticalDepth");
+    if (d.criticalDepthOption == 2 && d.criticalDepth < 0.0)
+        r.fail("CriticalDepth must not be negative, found " + fmtValue(d.criticalDepth));
 }
 
 void readCptFile(std::string_view text, const std::string& fileName, InputData& d) {

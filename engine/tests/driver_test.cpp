@@ -197,6 +197,10 @@ TEST(BadDataFile, IsRefusedWithTheLineAndAnEmptyPlotFile) {
         {"unknown method", 7, "0 1 1 0 10 1 0", 7, "record 7: Method must be 1 to 9, found 10"},
         {"unknown soil type", 10, "0 4 0 50 0 0", 10,
          "record 10, soil point 1, record A: soil type must be 1 (sand), 2 (clay) or 3"},
+        {"taper that closes the pile", 7, "0 1 2 1.5 4 1 0", 7,
+         "record 7: TaperAngle 1.5 narrows the pile to nothing above its tip"},
+        {"negative critical depth", 20, "2 -3", 20,
+         "record 15: CriticalDepth must not be negative, found -3"},
         {"method flag neither 0 nor 1", 8, "0 0 0 2 0 0 0 0 0", 8,
          "record 8: MethodSelected 4 must be 0 to 1, found 2"},
     };
