@@ -136,6 +136,9 @@ void readDataFile(std::string_view text, const std::string& fileName, InputData&
                fmtValue(d.outerDiameter));
     }
     requirePositive(r, "ElasticModulus", d.elasticModulus);
+    requirePositive(r, "TotalLength", d.totalLength);
+    if (d.stickupLength < 0.0)
+        r.fail("StickupLength must not be negative, found " + fmtValue(d.stickupLength));
     if (d.stickupLength > d.totalLength)
         r.fail("StickupLength " + fmtValue(d.stickupLength) + " is longer than TotalLength " +
                fmtValue(d.totalLength));
