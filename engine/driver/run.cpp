@@ -1,4 +1,6 @@
 // The run driver: the fixed order of one analysis.
+#include "run.hpp"
+
 #include "analysis.hpp"
 #include "run_state.hpp"
 #include "segments.hpp"
@@ -29,10 +31,16 @@ void writeConsole(RunState& run, const io::TextOut& text) {
 bool readInputs(RunState& run) {
     const RunFiles& files = run.request.files;
     try {
-        const std::string data = io::readWholeFile(files.data, "data file");
-        io::readDataFile(data, files.data, run.input);
+        if (run.dataText) {
+            io::readDataFile(*run.dataText, files.data, run.input);
+        } else {
+            const std::string data = io::readWholeFile(files.data, "data file");
+            io::readDataFile(data, files.data, run.input);
+        }
         run.labels = unitLabels(run.input.unitSystemValue);
-        if (!files.cpt.empty()) {
+        if (run.cptText) {
+            io::readCptFile(*run.cptText, files.cpt, run.input);
+        } else if (!files.cpt.empty()) {
             const std::string cpt = io::readWholeFile(files.cpt, "CPT file");
             io::readCptFile(cpt, files.cpt, run.input);
         }
@@ -127,6 +135,14 @@ void runSteps(RunState& run) {
     runCapacityPasses(run);
 }
 
+RunResult finish(RunState& run) {
+    RunResult result = std::move(run.result);
+    result.status = run.status;
+    result.failure = run.failure;
+    if (result.status != 0) result.methods.clear();
+    return result;
+}
+
 } // namespace
 
 LocalTime currentLocalTime() {
@@ -166,11 +182,18 @@ RunResult runAnalysis(const RunRequest& request, std::ostream& console) {
                 << std::flush;
         stop(run, std::string("the ") + role + " could not be written: " + error);
     }
-    RunResult result = std::move(run.result);
-    result.status = run.status;
-    result.failure = run.failure;
-    if (result.status != 0) result.methods.clear();
-    return result;
+    return finish(run);
+}
+
+RunResult analyseTexts(const RunRequest& request, const std::string& data, const std::string* cpt,
+                       std::ostream& console, std::string& report, std::string& plot) {
+    RunState run(request, console);
+    run.dataText = &data;
+    run.cptText = cpt;
+    runSteps(run);
+    report = std::move(run.report.text());
+    plot = run.status == 0 ? std::move(run.plot.text()) : std::string();
+    return finish(run);
 }
 
 } // namespace quvex

@@ -21,6 +21,9 @@ struct RunState {
 
     const RunRequest& request;
     std::ostream& console;
+    // Inputs already in memory; when null the files of the request are read.
+    const std::string* dataText = nullptr;
+    const std::string* cptText = nullptr;
 
     io::InputData input;
     UnitLabels labels = unitLabels(1);
