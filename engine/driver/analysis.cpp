@@ -3,8 +3,11 @@
 #include "../io/capacity_report.hpp"
 #include "../methods/api.hpp"
 #include "../methods/capacity_assembly.hpp"
+#include "../methods/fhwa.hpp"
 #include "../methods/friction_table.hpp"
 #include "../methods/method_context.hpp"
+#include "../methods/revised_lambda.hpp"
+#include "../methods/usace.hpp"
 #include "../methods/user_specified.hpp"
 
 namespace quvex {
@@ -27,11 +30,12 @@ struct MethodInfo {
 const MethodInfo kMethods[] = {
     {io::kUserSpecified, methods::kCodeUser, ReportMethod::General, "User-specified", nullptr,
      methods::clayEndBearing},
-    {io::kFhwa, methods::kCodeFhwa, ReportMethod::Fhwa, "FHWA", nullptr, methods::clayEndBearing},
-    {io::kUsace, methods::kCodeUsace, ReportMethod::Usace, "USACE", nullptr,
-     methods::clayEndBearing},
-    {io::kLambda, methods::kCodeLambda, ReportMethod::Lambda, "Revised Lambda", nullptr,
-     methods::apiUnitEndBearing},
+    {io::kFhwa, methods::kCodeFhwa, ReportMethod::Fhwa, "FHWA", methods::runFhwa,
+     methods::fhwaUnitEndBearing},
+    {io::kUsace, methods::kCodeUsace, ReportMethod::Usace, "USACE", methods::runUsace,
+     methods::usaceUnitEndBearing},
+    {io::kLambda, methods::kCodeLambda, ReportMethod::Lambda, "Revised Lambda",
+     methods::runRevisedLambda, methods::apiUnitEndBearing},
     {io::kApi, methods::kCodeApi, ReportMethod::Api, "API RP-2A", methods::runApi,
      methods::apiUnitEndBearing},
     {io::kNgi, methods::kCodeNgi, ReportMethod::Ngi, "NGI", nullptr, methods::clayEndBearing},
@@ -63,6 +67,31 @@ int plotBlockCount(const io::InputData& d) {
     for (const MethodInfo& m : kMethods)
         count += computable(m) && d.methodSelected[m.number];
     return count;
+}
+
+// Under the revised Lambda table, when its rows stopped short of the last
+// increment: that increment for the FHWA, USACE and revised Lambda methods on
+// one line.
+void writeOnshoreLastIncrement(io::TextOut& report, const io::TableLayout& layout,
+                               std::initializer_list<const MethodResult*> onshore) {
+    const int n = layout.incrementCount;
+    if (io::printedIncrements(n, layout.printInterval, false).back() == n) return;
+    const std::size_t point = static_cast<std::size_t>(n - 1);
+    auto value = [point](const std::vector<double>& column) {
+        return point < column.size() ? column[point] : 0.0;
+    };
+    io::Line line;
+    line.x(5).f(static_cast<double>(point) * layout.increment, 6, 1);
+    for (const MethodResult* r : onshore) {
+        const bool plugged = point < r->plug.size() && r->plug[point] == 2;
+        line.f(value(r->friction.cumulative), 7, 1);
+        if (plugged)
+            line.f(value(r->tip), 7, 1).t("*");
+        else
+            line.f(value(r->tip), 8, 1);
+        line.f(value(r->ultimate), 8, 1);
+    }
+    report.line(line);
 }
 
 class Passes {
@@ -151,6 +180,10 @@ private:
         if (!m.run || !d_.methodSelected[m.number]) return;
         run_.report.text() += messages(m.code).text();
         write(m, &result(m.code), true);
+        if (m.code == methods::kCodeLambda)
+            writeOnshoreLastIncrement(run_.report, layout_,
+                                      {&result(methods::kCodeFhwa), &result(methods::kCodeUsace),
+                                       &result(methods::kCodeLambda)});
     }
 
     void write(const MethodInfo& m, const MethodResult* r, bool table) {
