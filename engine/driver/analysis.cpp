@@ -9,6 +9,7 @@
 #include "../methods/revised_lambda.hpp"
 #include "../methods/usace.hpp"
 #include "../methods/user_specified.hpp"
+#include "../settlement/settlement_steps.hpp"
 
 namespace quvex {
 namespace {
@@ -132,6 +133,7 @@ public:
             methods::formUltimate(code, result(code), run_.profile, geometry_.lastDepthPoint);
             report(m);
         }
+        settlement::runLoadSettlement(run_);
     }
 
 private:
