@@ -5,10 +5,14 @@
 #include "../methods/capacity_assembly.hpp"
 #include "../methods/fhwa.hpp"
 #include "../methods/friction_table.hpp"
+#include "../methods/fugro.hpp"
+#include "../methods/icp.hpp"
 #include "../methods/method_context.hpp"
+#include "../methods/ngi.hpp"
 #include "../methods/revised_lambda.hpp"
 #include "../methods/usace.hpp"
 #include "../methods/user_specified.hpp"
+#include "../methods/uwa.hpp"
 #include "../settlement/settlement_steps.hpp"
 
 namespace quvex {
@@ -39,11 +43,14 @@ const MethodInfo kMethods[] = {
      methods::runRevisedLambda, methods::apiUnitEndBearing},
     {io::kApi, methods::kCodeApi, ReportMethod::Api, "API RP-2A", methods::runApi,
      methods::apiUnitEndBearing},
-    {io::kNgi, methods::kCodeNgi, ReportMethod::Ngi, "NGI", nullptr, methods::clayEndBearing},
-    {io::kIcp, methods::kCodeIcp, ReportMethod::Icp, "ICP/MTD", nullptr, methods::clayEndBearing},
-    {io::kFugro, methods::kCodeFugro, ReportMethod::Fugro, "Fugro", nullptr,
-     methods::clayEndBearing},
-    {io::kUwa, methods::kCodeUwa, ReportMethod::Uwa, "UWA", nullptr, methods::clayEndBearing},
+    {io::kNgi, methods::kCodeNgi, ReportMethod::Ngi, "NGI", methods::runNgi,
+     methods::ngiUnitEndBearing},
+    {io::kIcp, methods::kCodeIcp, ReportMethod::Icp, "ICP/MTD", methods::runIcp,
+     methods::icpUnitEndBearing},
+    {io::kFugro, methods::kCodeFugro, ReportMethod::Fugro, "Fugro", methods::runFugro,
+     methods::fugroUnitEndBearing},
+    {io::kUwa, methods::kCodeUwa, ReportMethod::Uwa, "UWA", methods::runUwa,
+     methods::uwaUnitEndBearing},
 };
 
 const MethodInfo& infoFor(int number) {

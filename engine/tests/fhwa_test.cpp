@@ -195,8 +195,11 @@ TEST(FhwaTomlinson, PenetrationRatioAddsTheStrataReachedSoFar) {
             continue;
         }
         clay.alpha(j);
-        for (auto [segment, ratio] : ratios)
-            if (segment == j) EXPECT_NEAR(clay.penetrationRatio(), ratio, 1e-9) << "segment " << j;
+        for (auto [segment, ratio] : ratios) {
+            if (segment == j) {
+                EXPECT_NEAR(clay.penetrationRatio(), ratio, 1e-9) << "segment " << j;
+            }
+        }
     }
 }
 
