@@ -15,11 +15,11 @@ constexpr float kMaxFrictionKpa[] = {47.8f, 67.0f, 83.1f, 95.5f, 114.8f};
 constexpr float kEndBearingKsf[] = {40, 60, 100, 200, 250};
 constexpr float kEndBearingKpa[] = {1900, 2900, 4800, 9600, 12000};
 
-double tanDegrees(double degrees) {
-    return std::tan(degrees / 57.2958f);
-}
-
 } // namespace
+
+double sandInterfaceTan(double frictionAngle) {
+    return std::max(std::tan((frictionAngle - 5.0) / 57.2958f), 0.0);
+}
 
 double apiAlpha(double su, double stress) {
     const double psi = std::max(su / stress, double{1.0E-10f});
@@ -44,7 +44,7 @@ void apiUnitSideFriction(MethodResult& r, Profile& p) {
     for (int j = 1; j <= ns; ++j) {
         const Segment& s = p.segment(j);
         if (s.sand()) {
-            const double tanDelta = tanDegrees(s.frictionAngle - 5.0);
+            const double tanDelta = sandInterfaceTan(s.frictionAngle);
             r.frictionTop[j] = s.k * p.top(j) * tanDelta;
             r.frictionBottom[j] = s.k * p.bottom(j) * tanDelta;
             r.transferFirst[j] = r.frictionTop[j];

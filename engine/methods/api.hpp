@@ -9,6 +9,10 @@
 
 namespace quvex::methods {
 
+// tan δ of a sand's interface, δ = φ - 5 degrees; a sand without 5 degrees of
+// friction angle gets no friction rather than a negative one.
+double sandInterfaceTan(double frictionAngle);
+
 // The API adhesion factor of a clay: ψ = Su / σ'v.
 double apiAlpha(double su, double stress);
 // Limiting unit friction and end bearing of sand by friction angle (ksf or kPa).

@@ -58,7 +58,7 @@ std::vector<double> plugFriction(int code, const MethodResult& r, const Profile&
                 second = r.transferSecond[j];
             }
         } else if (s.sand()) {
-            const double tanDelta = std::tan((s.frictionAngle - 5.0) / 57.2958f);
+            const double tanDelta = sandInterfaceTan(s.frictionAngle);
             first = std::min(s.k * p.top(j) * tanDelta, s.fmax);
             second = std::min(s.k * p.bottom(j) * tanDelta, s.fmax);
         } else {

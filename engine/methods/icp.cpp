@@ -1,6 +1,7 @@
 #include "icp.hpp"
 
 #include "cone_clay.hpp"
+#include "api.hpp"
 #include "cone_resistance.hpp"
 #include "offshore_common.hpp"
 
@@ -75,7 +76,7 @@ void icpUnitSideFriction(MethodResult& r, Profile& p, const io::InputData& d,
         const double qc = segmentConeResistance(p, j, d.cpt, pa);
         const double ratio = sandSlenderness(p, j, d, context.embeddedLength);
         const double dilation = icpDilation(qc, p.bottom(j), pa, d);
-        const double tanDelta = interfaceFriction(s);
+        const double tanDelta = sandInterfaceTan(s.frictionAngle);
         r.frictionTop[j] =
             icpFailureStress(icpRadialStress(qc, p.top(j), pa, ratio), dilation, d) * tanDelta;
         r.frictionBottom[j] =

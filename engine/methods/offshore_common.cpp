@@ -24,10 +24,6 @@ double distanceToTip(const Profile& p, int j, double embeddedLength) {
     return std::max(h, double{1.0E-5f});
 }
 
-double interfaceFriction(const Segment& s) {
-    return std::tan((s.frictionAngle - 5.0) / 57.2958f);
-}
-
 double limitToMaxEndBearing(double q, const Segment& s) {
     if (s.qmax != io::kNoLimit && s.qmax > 0.001f) return std::min(q, s.qmax);
     return q;

@@ -26,9 +26,6 @@ double tipInnerDiameter(const io::InputData& d);
 // least 1e-5.
 double distanceToTip(const Profile& p, int j, double embeddedLength);
 
-// tan(φ − 5°) of a sand segment.
-double interfaceFriction(const Segment& s);
-
 // q limited by the segment's maximum unit end bearing when one is given.
 double limitToMaxEndBearing(double q, const Segment& s);
 

@@ -1,6 +1,7 @@
 #include "uwa.hpp"
 
 #include "cone_clay.hpp"
+#include "api.hpp"
 #include "cone_resistance.hpp"
 #include "offshore_common.hpp"
 
@@ -55,7 +56,7 @@ void uwaUnitSideFriction(MethodResult& r, Profile& p, const io::InputData& d,
         }
         const double qc = segmentConeResistance(p, j, d.cpt, pa);
         const double radial = uwaRadialStress(qc, distanceToTip(p, j, context.embeddedLength), d);
-        const double tanDelta = interfaceFriction(s);
+        const double tanDelta = sandInterfaceTan(s.frictionAngle);
         r.frictionTop[j] = (radial + uwaDilation(qc, p.top(j), d)) * tanDelta * load;
         r.frictionBottom[j] = (radial + uwaDilation(qc, p.bottom(j), d)) * tanDelta * load;
         r.transferFirst[j] = r.frictionTop[j];

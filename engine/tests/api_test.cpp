@@ -34,6 +34,13 @@ TEST(Api, LimitsBySandFrictionAngle) {
     }
 }
 
+TEST(Api, SandWithoutFrictionAngleGetsNoFriction) {
+    // δ = φ - 5 would be negative below 5 degrees and pull the pile out.
+    EXPECT_DOUBLE_EQ(sandInterfaceTan(0.0), 0.0);
+    EXPECT_DOUBLE_EQ(sandInterfaceTan(3.0), 0.0);
+    EXPECT_NEAR(sandInterfaceTan(35.0), std::tan(30.0 * std::numbers::pi / 180.0), 1e-5);
+}
+
 TEST(Api, ClayAdhesionFactor) {
     EXPECT_DOUBLE_EQ(apiAlpha(0.5, 2.0), 1.0);                  // ψ 0.25: 0.5 / 0.5 = 1, capped
     EXPECT_NEAR(apiAlpha(4.0, 1.0), 0.5 / std::sqrt(2.0), 1e-12); // ψ 4: 0.5 · 4^-0.25
