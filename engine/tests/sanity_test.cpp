@@ -188,7 +188,9 @@ TEST(Sanity, RandomValidProjectsBehave) {
             ASSERT_EQ(values.size(), 4u);
             if (!previous.empty()) {
                 ASSERT_GT(values[3], previous[3]) << "tip movement";
-                if (values[0] >= previous[0]) ASSERT_GE(values[1], previous[1]) << "top movement";
+                if (values[0] >= previous[0]) {
+                    ASSERT_GE(values[1], previous[1]) << "top movement";
+                }
             }
             previous = values;
         }
