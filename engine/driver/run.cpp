@@ -89,6 +89,14 @@ bool cutSegments(RunState& run) {
         stop(run, "the profile is cut into more than 500 segments; use a longer increment");
         return false;
     }
+    if (segments < 1.0) {
+        io::TextOut message;
+        io::writeIncrementTooLong(message, d.increment, d.profileBottom, run.labels.len);
+        writeConsole(run, message);
+        run.report.text() += message.text();
+        stop(run, "the increment is longer than the soil profile: there is no segment");
+        return false;
+    }
     run.segmentCount = static_cast<int>(segments);
     run.incrementCount = incrementCountFor(run.embeddedLength, d.increment);
     return true;

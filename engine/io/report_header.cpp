@@ -103,6 +103,23 @@ void writeNoSoilInformation(TextOut& out, double required, std::string_view len)
     out.line(Line().x(10).t(" PILE LENGTH PLUS TWO PILE DIAMETERS"));
 }
 
+void writeIncrementTooLong(TextOut& out, double increment, double profileBottom,
+                           std::string_view len) {
+    out.empty(2);
+    out.line(Line()
+                 .x(10)
+                 .t("COMPUTATION DOES NOT PROCEED BECAUSE THE INCREMENT OF PILE LENGTH ")
+                 .f(increment, 10, 2)
+                 .x(1)
+                 .a(len, 3));
+    out.line(Line()
+                 .x(10)
+                 .t("IS LONGER THAN THE DEEPEST SOIL PROFILE ")
+                 .f(profileBottom, 10, 2)
+                 .x(1)
+                 .a(len, 3));
+}
+
 void writeTooManySegments(TextOut& out, double segments) {
     // Counts beyond any integer field print as asterisks.
     const long long n = segments < 1e15 ? static_cast<long long>(segments) : 999'999'999'999'999;

@@ -21,6 +21,9 @@ void writeProfileTooShort(TextOut& out, double profileBottom, double required,
                           std::string_view len);
 // Last soil point shallower than the required soil depth (console).
 void writeNoSoilInformation(TextOut& out, double required, std::string_view len);
+// An increment longer than the whole soil profile: no segment at all.
+void writeIncrementTooLong(TextOut& out, double increment, double profileBottom,
+                           std::string_view len);
 // More segments than the engine takes (console and report).
 void writeTooManySegments(TextOut& out, double segments);
 // A data or CPT file that could not be read or was refused.

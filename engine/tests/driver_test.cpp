@@ -104,6 +104,18 @@ TEST(Segments, MoreThan500StopTheRunWithTheCount) {
     }
 }
 
+TEST(Segments, AnIncrementLongerThanTheProfileStops) {
+    Project p = clayProject(60.0);
+    p.increment = 61.0; // the 50 ft pile has one increment, the profile no segment
+    const auto out = runProject("segments-none", p);
+    EXPECT_EQ(out.result.status, 1);
+    EXPECT_THAT(out.report, HasSubstr("\n\n\n          COMPUTATION DOES NOT PROCEED BECAUSE THE "
+                                      "INCREMENT OF PILE LENGTH      61.00 FT.\n"
+                                      "          IS LONGER THAN THE DEEPEST SOIL PROFILE      "
+                                      "60.00 FT.\n"));
+    EXPECT_EQ(out.plot, "");
+}
+
 TEST(Segments, Exactly500Proceed) {
     Project p = clayProject(100.0);
     p.increment = 0.2;
