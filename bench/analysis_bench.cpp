@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // A 24/23 in open pipe, 90 ft, in five alternating clay and sand layers down to
-// 100 ft, cut into `segments` segments; API RP-2A and the user-specified method.
+// 100 ft, cut into `segments` segments, with all nine methods.
 std::string project(int segments, int units) {
     const bool si = units == 2;
     const double bottom = si ? 30.0 : 100.0;
@@ -23,7 +23,7 @@ std::string project(int segments, int units) {
     o << "Benchmark pile\nBench\nB-1\n";
     o << units << " 1 10 0\n";
     o << (si ? "0 0 610 584 2E8 " : "0 0 24 23 29000000 ") << length << " 0\n0 0\n";
-    o << "0 " << bottom / segments << " 1 0 4 1 0\n0 0 0 1 1 0 0 0 0\n";
+    o << "0 " << bottom / segments << " 1 0 4 1 0\n1 1 1 1 1 1 1 1 1\n";
     o << bottom << " 0\n";
     const double layer = bottom / 5.0;
     for (int i = 0; i < 5; ++i) {

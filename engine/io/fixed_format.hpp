@@ -22,6 +22,11 @@ std::string fieldE(double value, int width, int decimals);
 // Aw: text left-aligned in w columns, cut or blank-padded.
 std::string fieldA(std::string_view text, int width);
 
+// The same fields appended to a line under construction.
+void appendI(std::string& out, long long value, int width, int minDigits);
+void appendF(std::string& out, double value, int width, int decimals);
+void appendE(std::string& out, double value, int width, int decimals);
+
 // Builds one report line field by field; `str()` gives the text without the
 // line end.
 class Line {
@@ -39,10 +44,22 @@ public:
         return *this;
     }
     Line& a(std::string_view s, int width) { return t(fieldA(s, width)); }
-    Line& i(long long v, int width) { return t(fieldI(v, width)); }
-    Line& i(long long v, int width, int minDigits) { return t(fieldI(v, width, minDigits)); }
-    Line& f(double v, int width, int decimals) { return t(fieldF(v, width, decimals)); }
-    Line& e(double v, int width, int decimals) { return t(fieldE(v, width, decimals)); }
+    Line& i(long long v, int width) {
+        appendI(text_, v, width, 0);
+        return *this;
+    }
+    Line& i(long long v, int width, int minDigits) {
+        appendI(text_, v, width, minDigits);
+        return *this;
+    }
+    Line& f(double v, int width, int decimals) {
+        appendF(text_, v, width, decimals);
+        return *this;
+    }
+    Line& e(double v, int width, int decimals) {
+        appendE(text_, v, width, decimals);
+        return *this;
+    }
 
     const std::string& str() const { return text_; }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 
 namespace quvex::io {
 namespace {
@@ -74,6 +76,38 @@ TEST(FixedFormat, LineBuildsFieldsLeftToRight) {
     TextOut out;
     out.empty(2).line(Line().rep('=', 3)).raw(">");
     EXPECT_EQ(out.text(), "\n\n===\n>");
+}
+
+} // namespace
+} // namespace quvex::io
+
+namespace quvex::io {
+namespace {
+
+// The fields round exactly as the C library's printf: compare with it over
+// many values of every magnitude, including exact ties.
+TEST(FixedFormat, RoundsAsPrintfDoes) {
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    for (int i = 0; i < 200000; ++i) {
+        double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        if (i % 10 == 0) v = std::round(v * 1000.0) / 1000.0 + 0.0005;     // near ties
+        if (i % 17 == 0) v = std::ldexp(std::round(std::ldexp(v, 3)), -3); // exact ties
+        const int decimals = i % 5;
+        char expected[400];
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, v);
+        ASSERT_EQ(fieldF(v, 40, decimals), std::string(40 - std::strlen(expected), ' ') + expected)
+            << v;
+        const int digits = 1 + i % 4;
+        std::snprintf(expected, sizeof expected, "%.*e", digits - 1, std::fabs(v));
+        const std::string e = fieldE(v, 20, digits);
+        // Same significant digits as printf's: 0.DDD against D.DD.
+        std::string printfDigits;
+        for (const char* p = expected; *p && *p != 'e'; ++p)
+            if (*p != '.') printfDigits += *p;
+        ASSERT_NE(e.find("0." + printfDigits), std::string::npos) << v << " " << e;
+    }
 }
 
 } // namespace
