@@ -3,6 +3,7 @@
 #include "friction_angle_chart.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quvex::methods {
 namespace {
@@ -67,17 +68,15 @@ void limitStresses(Profile& p, const io::InputData& d) {
 } // namespace
 
 int Profile::segmentAt(double z) const {
+    // The first segment whose bottom is at or below z - 1e-6; bottoms increase
+    // by one increment, so start from the arithmetic guess and step to it.
     const int ns = count();
-    // Bottoms increase with j: the first at or below z - 1e-6.
-    int lo = 1, hi = ns;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (segment(mid).bottom >= z - 1e-6f)
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    return lo;
+    const double reach = z - 1.0E-6f;
+    const double guess = increment > 0.0 ? std::ceil(reach / increment) : 1.0;
+    int j = guess < 1.0 ? 1 : guess > ns ? ns : static_cast<int>(guess);
+    while (j > 1 && segment(j - 1).bottom >= reach) --j;
+    while (j < ns && segment(j).bottom < reach) ++j;
+    return j;
 }
 
 double Profile::atDepth(const std::vector<double>& topValues,
