@@ -82,4 +82,18 @@ void applyConeClayEndBearing(std::vector<double>& q, const Profile& p, const io:
     closeStressPointArray(q, p);
 }
 
+std::vector<double> coneMethodEndBearing(const Profile& p, const io::InputData& d,
+                                         SandTipRule sandTip) {
+    std::vector<double> q = stressPointArray(p);
+    const double pa = tipAtmosphericPressure(p.english);
+    for (int j = 1; j <= p.count(); ++j) {
+        const Segment& s = p.segment(j);
+        if (!s.sand()) continue;
+        const double qc = segmentConeResistance(p, j, d.cpt, pa);
+        q[2 * j - 1] = q[2 * j] = limitToMaxEndBearing(sandTip(qc, d), s);
+    }
+    applyConeClayEndBearing(q, p, d);
+    return q;
+}
+
 } // namespace quvex::methods

@@ -37,4 +37,10 @@ double coneClayEndBearing(double su, double qc, const io::InputData& d);
 // by the cone-based rule.
 void applyConeClayEndBearing(std::vector<double>& q, const Profile& p, const io::InputData& d);
 
+// Unit end bearing of a cone-based method at the stress points: its sand tip
+// rule on the segment cone resistance, limited by qmax, and the shared clay tip.
+using SandTipRule = double (*)(double qc, const io::InputData& d);
+std::vector<double> coneMethodEndBearing(const Profile& p, const io::InputData& d,
+                                         SandTipRule sandTip);
+
 } // namespace quvex::methods

@@ -57,16 +57,7 @@ void fugroUnitSideFriction(MethodResult& r, Profile& p, const io::InputData& d,
 }
 
 std::vector<double> fugroUnitEndBearing(const Profile& p, const io::InputData& d) {
-    std::vector<double> q = stressPointArray(p);
-    const double pa = tipAtmosphericPressure(p.english);
-    for (int j = 1; j <= p.count(); ++j) {
-        const Segment& s = p.segment(j);
-        if (!s.sand()) continue;
-        const double qc = segmentConeResistance(p, j, d.cpt, pa);
-        q[2 * j - 1] = q[2 * j] = limitToMaxEndBearing(fugroSandEndBearing(qc, d), s);
-    }
-    applyConeClayEndBearing(q, p, d);
-    return q;
+    return coneMethodEndBearing(p, d, fugroSandEndBearing);
 }
 
 void runFugro(MethodResult& r, Profile& p, const io::InputData& d, MethodContext& context) {

@@ -1,7 +1,7 @@
 #include "uwa.hpp"
 
-#include "cone_clay.hpp"
 #include "api.hpp"
+#include "cone_clay.hpp"
 #include "cone_resistance.hpp"
 #include "offshore_common.hpp"
 
@@ -65,16 +65,7 @@ void uwaUnitSideFriction(MethodResult& r, Profile& p, const io::InputData& d,
 }
 
 std::vector<double> uwaUnitEndBearing(const Profile& p, const io::InputData& d) {
-    std::vector<double> q = stressPointArray(p);
-    const double pa = tipAtmosphericPressure(p.english);
-    for (int j = 1; j <= p.count(); ++j) {
-        const Segment& s = p.segment(j);
-        if (!s.sand()) continue;
-        const double qc = segmentConeResistance(p, j, d.cpt, pa);
-        q[2 * j - 1] = q[2 * j] = limitToMaxEndBearing(uwaSandEndBearing(qc, d), s);
-    }
-    applyConeClayEndBearing(q, p, d);
-    return q;
+    return coneMethodEndBearing(p, d, uwaSandEndBearing);
 }
 
 void runUwa(MethodResult& r, Profile& p, const io::InputData& d, MethodContext& context) {
