@@ -13,15 +13,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // A 24/23 in open pipe, 90 ft, in five alternating clay and sand layers down to
-// 100 ft, cut into `segments` segments, with all nine methods.
-std::string project(int segments, int units) {
+// 100 ft, cut into `segments` segments, with all nine methods. The print
+// interval sets the rows of every table and the segments of the settlement.
+std::string project(int segments, int units, int printInterval) {
     const bool si = units == 2;
     const double bottom = si ? 30.0 : 100.0;
     const double length = si ? 27.0 : 90.0;
     std::ostringstream o;
     o.precision(10);
     o << "Benchmark pile\nBench\nB-1\n";
-    o << units << " 1 10 0\n";
+    o << units << " " << printInterval << " 10 0\n";
     o << (si ? "0 0 610 584 2E8 " : "0 0 24 23 29000000 ") << length << " 0\n0 0\n";
     o << "0 " << bottom / segments << " 1 0 4 1 0\n1 1 1 1 1 1 1 1 1\n";
     o << bottom << " 0\n";
@@ -42,16 +43,17 @@ std::string project(int segments, int units) {
     return o.str();
 }
 
-void analysis(benchmark::State& state, int units) {
+void analysis(benchmark::State& state, int units, int printInterval = 1) {
     const int segments = static_cast<int>(state.range(0));
-    const fs::path dir = fs::temp_directory_path() /
-                         ("quvex-bench-" + std::to_string(::getpid()) + "-" +
-                          std::to_string(units) + "-" + std::to_string(segments));
+    const fs::path dir =
+        fs::temp_directory_path() /
+        ("quvex-bench-" + std::to_string(::getpid()) + "-" + std::to_string(units) + "-" +
+         std::to_string(printInterval) + "-" + std::to_string(segments));
     fs::create_directories(dir);
     quvex::RunRequest request;
     request.files = {(dir / "pile.qx6d").string(), (dir / "pile.qx6o").string(),
                      (dir / "pile.qx6p").string(), ""};
-    std::ofstream(request.files.data) << project(segments, units);
+    std::ofstream(request.files.data) << project(segments, units, printInterval);
     std::ostringstream console;
     for (auto _ : state) {
         console.str("");
@@ -62,10 +64,18 @@ void analysis(benchmark::State& state, int units) {
     fs::remove_all(dir);
 }
 
-void englishAnalysis(benchmark::State& state) { analysis(state, 1); }
-void siAnalysis(benchmark::State& state) { analysis(state, 2); }
+void englishAnalysis(benchmark::State& state) {
+    analysis(state, 1);
+}
+void siAnalysis(benchmark::State& state) {
+    analysis(state, 2);
+}
+void englishAnalysisEvery10(benchmark::State& state) {
+    analysis(state, 1, 10);
+}
 
 BENCHMARK(englishAnalysis)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(siAnalysis)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(englishAnalysisEvery10)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -45,9 +45,10 @@ BatchOutcome runOne(const std::string& dataFile, const std::optional<LocalTime>&
     request.when = when ? *when : currentLocalTime();
     std::ostringstream console;
     try {
-        outcome.result = runAnalysis(request, console);
-        outcome.status = outcome.result.status;
-        outcome.failure = outcome.result.failure;
+        const RunResult result = runAnalysis(request, console);
+        outcome.status = result.status;
+        outcome.failure = result.failure;
+        outcome.summary = tipSummary(result);
     } catch (const std::exception& e) {
         outcome.status = 1;
         outcome.failure = e.what();

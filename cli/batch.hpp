@@ -19,8 +19,8 @@ struct BatchOutcome {
     bool started = false; // false when the data file could not be found
     int status = 1;
     std::string failure;
-    std::string console; // what the engine showed on the console
-    RunResult result;
+    std::string console;              // what the engine showed on the console
+    std::vector<std::string> summary; // the capacity at the tip, per computed method
 };
 
 // One line per computed method: skin friction, end bearing (or self weight)

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         if (verbose) std::cout << o.console;
         if (o.started && o.status == 0) {
             std::cout << "ok      " << o.files.report << "\n";
-            for (const std::string& line : quvex::cli::tipSummary(o.result))
+            for (const std::string& line : o.summary)
                 std::cout << "        " << line << "\n";
             continue;
         }

@@ -14,6 +14,7 @@
 #include <ctime>
 #include <filesystem>
 #include <ostream>
+#include <sys/stat.h>
 
 namespace quvex {
 namespace {
@@ -102,21 +103,29 @@ bool cutSegments(RunState& run) {
     return true;
 }
 
+// Whether two paths name one file: the same device and inode when both exist,
+// else the same absolute path.
+bool sameFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    struct stat sa {
+    }, sb{};
+    if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    std::error_code ec1, ec2;
+    const auto pa = std::filesystem::absolute(a, ec1).lexically_normal();
+    const auto pb = std::filesystem::absolute(b, ec2).lexically_normal();
+    return !ec1 && !ec2 && pa == pb;
+}
+
 // Report and plot data file must never replace the files the run reads.
 bool outputsAreDistinct(const RunFiles& f, std::string& why) {
-    namespace fs = std::filesystem;
-    auto same = [](const std::string& a, const std::string& b) {
-        if (a.empty() || b.empty()) return false;
-        std::error_code ec1, ec2;
-        return fs::weakly_canonical(a, ec1) == fs::weakly_canonical(b, ec2);
-    };
     for (const std::string* out : {&f.report, &f.plot})
         for (const std::string* in : {&f.data, &f.cpt})
-            if (same(*out, *in)) {
+            if (sameFile(*out, *in)) {
                 why = "the output file " + *out + " is also an input file";
                 return false;
             }
-    if (same(f.report, f.plot)) {
+    if (sameFile(f.report, f.plot)) {
         why = "the report and the plot data file are the same file " + f.report;
         return false;
     }
