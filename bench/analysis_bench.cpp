@@ -1,4 +1,7 @@
 // Time of whole analyses, in process, writing to a temporary folder.
+#include "io/capacity_report.hpp"
+#include "io/input_file.hpp"
+
 #include <quvex/engine.hpp>
 
 #include <benchmark/benchmark.h>
@@ -74,6 +77,45 @@ void englishAnalysisEvery10(benchmark::State& state) {
     analysis(state, 1, 10);
 }
 
+// Reading the data file alone.
+void reading(benchmark::State& state) {
+    const std::string text = project(static_cast<int>(state.range(0)), 1, 1);
+    for (auto _ : state) {
+        quvex::io::InputData data;
+        quvex::io::readDataFile(text, "bench.qx6d", data);
+        benchmark::DoNotOptimize(data);
+    }
+}
+
+// Writing the capacity tables and plot blocks of nine methods alone, one row
+// per increment of a 500-increment pile.
+void reportWriting(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    std::vector<double> friction(n), tip(n), ultimate(n), unit(n);
+    std::vector<int> plug(n, 1);
+    for (int k = 0; k < n; ++k) {
+        friction[k] = 3.7 * k;
+        tip[k] = 100.0 + 0.9 * k;
+        ultimate[k] = friction[k] + tip[k];
+        unit[k] = 0.01 * k;
+    }
+    const quvex::io::CapacityColumns columns{&friction, &tip, &ultimate, &plug, &unit};
+    const quvex::io::TableLayout layout{n, 1, 0.2, false};
+    const quvex::UnitLabels labels = quvex::unitLabels(1);
+    for (auto _ : state) {
+        quvex::io::TextOut report, plot;
+        for (int m = 0; m < 9; ++m) {
+            quvex::io::writeCapacityTable(report, static_cast<quvex::io::ReportMethod>(m), columns,
+                                          layout, labels);
+            quvex::io::writePlotBlock(plot, columns, layout);
+        }
+        benchmark::DoNotOptimize(report.text().data());
+        benchmark::DoNotOptimize(plot.text().data());
+    }
+}
+
+BENCHMARK(reading)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(reportWriting)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(englishAnalysis)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(siAnalysis)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(englishAnalysisEvery10)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);

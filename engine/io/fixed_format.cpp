@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace quvex::io {
 namespace {
@@ -13,8 +14,12 @@ void appendStars(std::string& out, int width) {
 
 void appendRightAligned(std::string& out, const char* text, std::size_t length, int width) {
     if (static_cast<int>(length) > width) return appendStars(out, width);
-    out.append(static_cast<std::size_t>(width) - length, ' ');
-    out.append(text, length);
+    const std::size_t start = out.size();
+    const std::size_t blanks = static_cast<std::size_t>(width) - length;
+    out.resize(start + static_cast<std::size_t>(width));
+    char* field = out.data() + start;
+    std::memset(field, ' ', blanks);
+    std::memcpy(field + blanks, text, length);
 }
 
 } // namespace

@@ -31,6 +31,8 @@ void appendE(std::string& out, double value, int width, int decimals);
 // line end.
 class Line {
 public:
+    Line() { text_.reserve(128); }
+
     Line& x(int blanks) {
         text_.append(static_cast<std::size_t>(blanks), ' ');
         return *this;
