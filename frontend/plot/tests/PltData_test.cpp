@@ -2,6 +2,12 @@
 
 #include "PltData.hpp"
 
+// g++ 12 warns that a short string assigned to a member "may be used
+// uninitialized" (a known false positive of its string inlining).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 namespace quvex {
 namespace {
 
