@@ -17,10 +17,10 @@ namespace {
 TransferInputs chosenMethodValues(const RunState& run) {
     const io::InputData& d = run.input;
     const int code = methodCodeOf(d.method);
-    static const methods::MethodResult kNothing;
-    const methods::MethodResult& r =
-        code > 0 ? run.methods[static_cast<std::size_t>(code)] : kNothing;
-    return copyChosenMethod(r, run.incrementCount, d.increment);
+    if (code == 0)
+        return copyChosenMethod(methods::MethodResult{}, run.incrementCount, d.increment);
+    return copyChosenMethod(run.methods[static_cast<std::size_t>(code)], run.incrementCount,
+                            d.increment);
 }
 
 void warn(RunState& run, const SolutionNotes& notes) {
