@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 // A 24/23 in open pipe, 90 ft, in five alternating clay and sand layers down to
 // 100 ft, cut into `segments` segments, with all nine methods. The print
 // interval sets the rows of every table and the segments of the settlement.
-std::string project(int segments, int units, int printInterval) {
+std::string project(int segments, int units, int printInterval,
+                    const char* flags = "1 1 1 1 1 1 1 1 1") {
     const bool si = units == 2;
     const double bottom = si ? 30.0 : 100.0;
     const double length = si ? 27.0 : 90.0;
@@ -27,7 +28,7 @@ std::string project(int segments, int units, int printInterval) {
     o << "Benchmark pile\nBench\nB-1\n";
     o << units << " " << printInterval << " 10 0\n";
     o << (si ? "0 0 610 584 2E8 " : "0 0 24 23 29000000 ") << length << " 0\n0 0\n";
-    o << "0 " << bottom / segments << " 1 0 4 1 0\n1 1 1 1 1 1 1 1 1\n";
+    o << "0 " << bottom / segments << " 1 0 4 1 0\n" << flags << "\n";
     o << bottom << " 0\n";
     const double layer = bottom / 5.0;
     for (int i = 0; i < 5; ++i) {
@@ -46,7 +47,8 @@ std::string project(int segments, int units, int printInterval) {
     return o.str();
 }
 
-void analysis(benchmark::State& state, int units, int printInterval = 1) {
+void analysis(benchmark::State& state, int units, int printInterval = 1,
+              const char* flags = "1 1 1 1 1 1 1 1 1") {
     const int segments = static_cast<int>(state.range(0));
     const fs::path dir =
         fs::temp_directory_path() /
@@ -56,7 +58,7 @@ void analysis(benchmark::State& state, int units, int printInterval = 1) {
     quvex::RunRequest request;
     request.files = {(dir / "pile.qx6d").string(), (dir / "pile.qx6o").string(),
                      (dir / "pile.qx6p").string(), ""};
-    std::ofstream(request.files.data) << project(segments, units, printInterval);
+    std::ofstream(request.files.data) << project(segments, units, printInterval, flags);
     std::ostringstream console;
     for (auto _ : state) {
         console.str("");
@@ -75,6 +77,10 @@ void siAnalysis(benchmark::State& state) {
 }
 void englishAnalysisEvery10(benchmark::State& state) {
     analysis(state, 1, 10);
+}
+// API RP-2A and the user-specified method only.
+void apiAndUserAnalysis(benchmark::State& state) {
+    analysis(state, 1, 1, "0 0 0 1 1 0 0 0 0");
 }
 
 // Reading the data file alone.
@@ -118,6 +124,7 @@ BENCHMARK(reading)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(reportWriting)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(englishAnalysis)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(siAnalysis)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(apiAndUserAnalysis)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(englishAnalysisEvery10)->Arg(100)->Arg(250)->Arg(500)->Unit(benchmark::kMillisecond);
 
 } // namespace
