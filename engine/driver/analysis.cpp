@@ -11,7 +11,7 @@
 #include "../methods/ngi.hpp"
 #include "../methods/revised_lambda.hpp"
 #include "../methods/usace.hpp"
-#include "../methods/user_specified.hpp"
+#include "../methods/user_method.hpp"
 #include "../methods/uwa.hpp"
 #include "../settlement/settlement_steps.hpp"
 

@@ -1,5 +1,7 @@
 #include "MiscMath.hpp"
 
+#include "DecimalText.hpp"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -68,49 +70,11 @@ std::string Lower(std::string_view s) {
     return r;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Optional sign, digits with an optional decimal point, optional exponent.
 bool ParseDecimal(std::string_view s, long double& value) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    std::size_t start = i;
-    std::size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i]))
-        ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        while (i < s.size() && IsDigit(s[i]))
-            ++i, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    if (i != s.size()) return false;
-    long double v = 0;
-    auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + s.size(), v);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars reports underflow the same way; a tiny value is simply zero
-        std::string_view mantissaEnd = s.substr(start);
-        std::size_t e = mantissaEnd.find_first_of("eE");
-        if (e != std::string_view::npos && mantissaEnd.substr(e + 1).starts_with('-')) {
-            value = 0.0L;
-            return true;
-        }
-        MathFail("floating point overflow");
-    }
-    if (ec != std::errc() || ptr != s.data() + s.size()) return false;
-    value = negative ? -v : v;
-    return true;
+    const TDecimalRead read = ReadDecimal(s, value);
+    if (read == TDecimalRead::Overflow) MathFail("floating point overflow");
+    return read == TDecimalRead::Ok;
 }
 
 long double Hexadecimal(std::string_view digits) {

@@ -1,5 +1,7 @@
 #include "WordRead.hpp"
 
+#include "DecimalText.hpp"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -12,47 +14,10 @@ namespace {
 
 const char* const kIncomplete = "This file either invalid or incomplete.";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A decimal number with "." as separator: optional sign, digits with an
 // optional point, optional exponent.  No locale is consulted.
 bool ParseNumber(std::string_view s, double& value) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    std::size_t start = i;
-    std::size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i]))
-        ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && IsDigit(s[i]))
-            ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        std::size_t expDigits = 0;
-        while (i < s.size() && IsDigit(s[i]))
-            ++i, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    if (i != s.size()) return false;
-    double v = 0;
-    auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + s.size(), v);
-    if (ec == std::errc::result_out_of_range) {
-        // underflow reads as zero; overflow is no usable number
-        std::size_t e = s.find_first_of("eE");
-        if (e == std::string_view::npos || s[e + 1] != '-') return false;
-        v = 0.0;
-    } else if (ec != std::errc() || ptr != s.data() + s.size()) {
-        return false;
-    }
-    value = negative ? -v : v;
-    return std::isfinite(value);
+    return ReadDecimal(s, value) == TDecimalRead::Ok && std::isfinite(value);
 }
 
 bool IsTrimmed(char c) {

@@ -1,6 +1,6 @@
 #include "analysed_project.hpp"
 
-#include "methods/user_specified.hpp"
+#include "methods/user_method.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "user_specified.hpp"
+#include "user_method.hpp"
 
 #include "friction_table.hpp"
 
