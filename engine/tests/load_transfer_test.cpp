@@ -14,14 +14,7 @@ using namespace settlement;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-io::SoilPoint point(double depth, int type, double phi = 0.0) {
-    io::SoilPoint p;
-    p.depth = depth;
-    p.type = type;
-    p.typeValue = type;
-    p.frictionAngle = phi;
-    return p;
-}
+using test::point;
 
 CurveSetting english(double diameter = 24.0, bool usace = false, double stickup = 0.0) {
     return {true, usace, diameter, stickup};

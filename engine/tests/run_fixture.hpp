@@ -3,6 +3,8 @@
 
 #include "test_project.hpp"
 
+#include "io/input_data.hpp"
+
 #include <quvex/engine.hpp>
 
 #include <sstream>
@@ -17,6 +19,16 @@ struct RunOutput {
     std::string console;
     bool plotExists = false;
 };
+
+// A soil point as the reader leaves it: depth, soil type and friction angle.
+inline io::SoilPoint point(double depth, int type, double phi = 0.0) {
+    io::SoilPoint p;
+    p.depth = depth;
+    p.type = type;
+    p.typeValue = type;
+    p.frictionAngle = phi;
+    return p;
+}
 
 inline LocalTime fixedTime() {
     return {2014, 3, 5, 9, 7, 3};

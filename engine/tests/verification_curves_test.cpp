@@ -14,14 +14,7 @@ using namespace settlement;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-io::SoilPoint point(double depth, int type, double phi = 0.0) {
-    io::SoilPoint p;
-    p.depth = depth;
-    p.type = type;
-    p.typeValue = type;
-    p.frictionAngle = phi;
-    return p;
-}
+using test::point;
 
 // Clay 0 - 10 ft, sand 10 - 20 ft (phi 30 to 34), a thin sand sliver 20 - 20.05 ft.
 const std::vector<io::SoilPoint> kProfile = {point(0, 2), point(10, 2), point(10, 1, 30),

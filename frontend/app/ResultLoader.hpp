@@ -18,7 +18,7 @@ struct TLoadOutcome {
 };
 
 // Method numbers of the selected methods in the order of the plotted curves:
-// User Spec. (5), FHWA, USACE, Lambda, API, NGI, MTD, FUGRO, UWA.
+// the user's own unit values (5), FHWA, USACE, Lambda, API, NGI, MTD, FUGRO, UWA.
 std::vector<int> PlottedMethods(const TProgramData& data);
 
 // Reads the whole file.  On failure the reading stops there: the plots keep
